@@ -1,0 +1,46 @@
+#pragma once
+// Everything a job shows or asks, as the engine sees the window. The Qt main
+// window and the console front end implement it; tests use a recording view.
+// Requests that open a dialog return the user's answer; while a modal dialog is
+// open the front end keeps handling messages, and the engine queues their events.
+
+#include <cstdint>
+#include <string>
+
+enum class MessageBoxKind { Ok, OkCancel, YesNo, RetryCancel };
+enum class MessageBoxAnswer { Ok, Cancel, Yes, No, Retry };
+enum class Sound { Error, Question };
+
+class TerminalView {
+public:
+    virtual ~TerminalView() = default;
+
+    // ---- status window: one finished line ("%d> text" or a continuation) ----
+    virtual void AppendStatusLine(const std::string& line) = 0;
+    virtual void PlaySound(Sound sound) = 0;
+
+    // ---- communication window ----
+    virtual void AppendCommText(const std::string& text) = 0;
+    virtual void AppendTransmittedByte(uint8_t byte) = 0;   // printable, CR or backspace
+    virtual void CommBackspace() = 0;                       // remove the last character
+    virtual void FocusCommWindow() = 0;
+
+    // ---- pages ----
+    virtual void RefreshPages() = 0;
+    // The machine's busy line as the sub module reports it ("MC->SUB:" box).
+    virtual void SetMachineBusy(bool busy) = 0;
+    // The PC port page's line display, when that page is shown.
+    virtual void RefreshPortLineDisplay() = 0;
+
+    // ---- transfer progress on the program page ----
+    virtual void SetFileProgress(int position, int range) = 0;
+    virtual void SetTotalProgress(int position, int range) = 0;
+    virtual void SetTimeText(const std::string& text) = 0;
+
+    // ---- questions and notices ----
+    virtual MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) = 0;
+
+    // ---- program ----
+    // Ends the program (the window closes) once the engine has let go of the port.
+    virtual void EndProgram() = 0;
+};
