@@ -1,0 +1,36 @@
+// The text-table part of the application object. The work is done by the
+// classes in lang/; this file only ties them to the application's members.
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/CKOVAApp.h"
+#include "lang/LanguageFileDecoder.h"
+#include "lang/MultiLanguageFile.h"
+#include "lang/MultiLanguageHeader.h"
+#include "lang/MultiLanguageLookup.h"
+
+std::string CKOVAApp::GetMultiLanguageStr(int index) const
+{
+    return LookupMultiLanguageStr(_arMultiLanguage, _nLanguage, index);
+}
+
+int CKOVAApp::LoadMultiLanguageFile()
+{
+    return MultiLanguageFile::Load(LanguageFilePath, _arMultiLanguage, LanguageFileDecoder());
+}
+
+int CKOVAApp::SaveMultiLanguageFile()
+{
+    return MultiLanguageFile::Save(LanguageFilePath, _arMultiLanguage);
+}
+
+int CKOVAApp::ExportMultiLanguageHeader()
+{
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    if (ec) {
+        return 0;
+    }
+    return MultiLanguageHeader::Export(folder, _arMultiLanguage);
+}

@@ -1,0 +1,156 @@
+#include "lang/MultiLanguageFile.h"
+
+#include <fstream>
+
+#include "lang/FileReplacer.h"
+#include "lang/Utf8.h"
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Trims ASCII white space only. Every byte of a UTF-8 multibyte sequence is
+// 0x80 or above, so this never cuts into a character.
+std::string_view Trim(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+// One data line into a row; false for a line without a TAB.
+bool ParseRow(std::string_view line, tMULTI_LANGUAGE& row)
+{
+    const std::size_t firstTab = line.find('\t');
+    if (firstTab == std::string_view::npos) {
+        return false;
+    }
+    std::string_view rest = line.substr(firstTab + 1);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        const std::size_t tab = rest.find('\t');
+        if (tab == std::string_view::npos) {
+            row.str[slot] = std::string(Trim(rest));
+            break;
+        }
+        row.str[slot] = std::string(Trim(rest.substr(0, tab)));
+        rest = rest.substr(tab + 1);
+    }
+    return true;
+}
+
+void AppendSlot(std::string& out, const std::string& text)
+{
+    for (char c : text) {
+        out.push_back((c == '\t' || c == '\r' || c == '\n') ? ' ' : c);
+    }
+}
+
+}  // namespace
+
+int MultiLanguageFile::Load(const std::filesystem::path& path, MultiLanguageArray& table,
+                            const Decoder& decoder)
+{
+    if (path.empty()) {
+        return 0;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        return 0;
+    }
+    std::string bytes;
+    char chunk[16384];
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxFileBytes) {
+            return 0;
+        }
+    }
+    // eof alone is the normal end; bad means the read broke off (a folder, an
+    // I/O error), and half a table is worse than the built-in one.
+    if (in.bad()) {
+        return 0;
+    }
+    return Parse(bytes, table, decoder);
+}
+
+int MultiLanguageFile::Parse(std::string_view bytes, MultiLanguageArray& table,
+                             const Decoder& decoder)
+{
+    // A NUL byte means a binary file or a UTF-16 one; neither is ours.
+    if (bytes.find('\0') != std::string_view::npos) {
+        return 0;
+    }
+    std::string decoded;
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    if (!IsValidUtf8(bytes)) {
+        if (!decoder) {
+            return 0;
+        }
+        std::optional<std::string> converted = decoder(bytes);
+        if (!converted || !IsValidUtf8(*converted) ||
+            converted->find('\0') != std::string::npos) {
+            return 0;
+        }
+        decoded = std::move(*converted);
+        bytes = decoded;
+    }
+
+    MultiLanguageArray rows;
+    bool firstLine = true;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        std::string_view line = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (firstLine) {
+            if (line.find(kMarker) == std::string_view::npos) {
+                return 0;
+            }
+            firstLine = false;
+            continue;
+        }
+        tMULTI_LANGUAGE row;
+        if (ParseRow(line, row)) {
+            rows.Add(row);
+        }
+    }
+    if (rows.GetCount() == 0) {
+        return 0;
+    }
+    table = std::move(rows);
+    return static_cast<int>(table.GetCount());
+}
+
+std::string MultiLanguageFile::Format(const MultiLanguageArray& table)
+{
+    std::string out;
+    out.append(kMarker);
+    out.append("\r\n");
+    for (std::size_t i = 0; i < table.GetCount(); ++i) {
+        out.append(std::to_string(i));
+        for (const std::string& text : table[i].str) {
+            out.push_back('\t');
+            AppendSlot(out, text);
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+int MultiLanguageFile::Save(const std::filesystem::path& path, const MultiLanguageArray& table)
+{
+    return FileReplacer::Write(path, Format(table));
+}
