@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+class ChannelSelectionModel;
+
 enum class MessageBoxKind { Ok, OkCancel, YesNo, RetryCancel };
 enum class MessageBoxAnswer { Ok, Cancel, Yes, No, Retry };
 enum class Sound { Error, Question };
@@ -39,6 +41,14 @@ public:
 
     // ---- questions and notices ----
     virtual MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) = 0;
+
+    // ---- link dialogs ----
+    // The modal channel selection; true on OK, with the choice in the model.
+    virtual bool RunChannelSelection(ChannelSelectionModel& model) = 0;
+    // The modeless scan progress dialog (36 one-second ticks, a Stop button
+    // that sends WindowMsg::Cancel).
+    virtual void OpenScanDialog() = 0;
+    virtual void CloseScanDialog() = 0;
 
     // ---- program ----
     // Ends the program (the window closes) once the engine has let go of the port.

@@ -1,0 +1,42 @@
+#include "jobs/Job.h"
+
+#include "jobs/JobEvents.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+#include "jobs/TerminalView.h"
+
+void Job::ApplyStartAndCancel(uint32_t event) {
+    if (event == EV_START) State = JobState::Begin;
+    if (event & EV_CANCEL) State = JobState::Cancelled;
+}
+
+void Job::FailWith(const std::string& message) {
+    FailText = message + "(" + std::to_string(State) + ")";
+    State = JobState::Failed;
+}
+
+int Job::FinishJob() {
+    JobEngine& engine = T.Engine;
+    engine.ActiveJobs &= ~Bit;
+    if (engine.ActiveJobs == 0) {
+        engine.EventMask = 0;
+        T.StatusFlags |= Status::ShowReceived;
+        if (T.StatusFlags & Status::SubConnected) T.StatusFlags |= Status::LinkIdle;
+    }
+    T.RefreshPages();
+    FailText.clear();
+    State = JobState::Begin;
+    T.View.FocusCommWindow();
+    return 1;
+}
+
+int Job::FinishTransferJob() {
+    JobEngine& engine = T.Engine;
+    engine.ActiveJobs &= ~Bit;
+    if (engine.ActiveJobs == 0) engine.EventMask = 0;
+    State = JobState::Begin;
+    return 1;
+}
+
+void Job::ArmTimeout(uint32_t ms) { T.ArmJobTimer(ms); }
+void Job::KillTimeout() { T.KillJobTimer(); }

@@ -1,0 +1,55 @@
+#pragma once
+// Base of every job: a state machine called with an event code. Run returns 0
+// to wait for the next event and non-zero to be called again at once with
+// EV_CONTINUE (a finished child hands control back to its parent that way).
+//
+// State numbers: 0 begin; 10, 20, 30 ... working steps (a waiting state often
+// two above its step); 9000 completed, 9001 cancelled, 9002 failed, 9004 a
+// state the job does not know, 9010 finish.
+
+#include <cstdint>
+#include <string>
+
+class Terminal;
+
+namespace JobState {
+inline constexpr int Begin = 0;
+inline constexpr int Completed = 9000;
+inline constexpr int Cancelled = 9001;
+inline constexpr int Failed = 9002;
+inline constexpr int Unknown = 9004;
+inline constexpr int Finish = 9010;
+}  // namespace JobState
+
+class Job {
+public:
+    Job(Terminal& terminal, uint32_t bit) : T(terminal), Bit(bit) {}
+    virtual ~Job() = default;
+    Job(const Job&) = delete;
+    Job& operator=(const Job&) = delete;
+
+    virtual int Run(uint32_t event) = 0;
+
+    int State = 0;
+    std::string FailText;   // what state 9002 shows
+    const uint32_t Bit;
+
+protected:
+    // Sets the state from the two events every job treats alike: EV_START
+    // begins at state 0, EV_CANCEL goes to 9001.
+    void ApplyStartAndCancel(uint32_t event);
+    // Records "%s(%d)": the message and the state that failed, and moves to 9002.
+    void FailWith(const std::string& message);
+
+    // Finish of a top-level job (links, lists, dispatchers): clears the job's bit;
+    // with no job left the link turns idle and received text is shown again;
+    // refreshes the pages and returns 1 so that a parent gets EV_CONTINUE.
+    int FinishJob();
+    // Finish of a per-type transfer job: its dispatcher does the rest.
+    int FinishTransferJob();
+
+    void ArmTimeout(uint32_t ms);
+    void KillTimeout();
+
+    Terminal& T;
+};

@@ -1,0 +1,78 @@
+#pragma once
+// A TerminalView that records what the engine shows, for tests.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "jobs/TerminalView.h"
+#include "link/ChannelSelectionModel.h"
+
+class RecordingView : public TerminalView {
+public:
+    void AppendStatusLine(const std::string& line) override { StatusLines.push_back(line); }
+    void PlaySound(Sound sound) override { Sounds.push_back(sound); }
+    void AppendCommText(const std::string& text) override { Comm += text; }
+    void AppendTransmittedByte(uint8_t byte) override { Transmitted.push_back(static_cast<char>(byte)); }
+    void CommBackspace() override {
+        if (!Comm.empty()) Comm.pop_back();
+    }
+    void FocusCommWindow() override {}
+    void RefreshPages() override { ++PageRefreshes; }
+    void SetMachineBusy(bool busy) override { MachineBusy = busy; }
+    void RefreshPortLineDisplay() override { ++PortLineRefreshes; }
+    void SetFileProgress(int position, int range) override { FileProgress = {position, range}; }
+    void SetTotalProgress(int position, int range) override { TotalProgress = {position, range}; }
+    void SetTimeText(const std::string& text) override { TimeText = text; }
+    MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override {
+        Boxes.push_back(text);
+        if (!Answers.empty()) {
+            MessageBoxAnswer answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
+        switch (kind) {
+            case MessageBoxKind::Ok: return MessageBoxAnswer::Ok;
+            case MessageBoxKind::OkCancel: return MessageBoxAnswer::Cancel;
+            case MessageBoxKind::YesNo: return MessageBoxAnswer::No;
+            case MessageBoxKind::RetryCancel: return MessageBoxAnswer::Cancel;
+        }
+        return MessageBoxAnswer::Cancel;
+    }
+    bool RunChannelSelection(ChannelSelectionModel& model) override {
+        ++ChannelSelections;
+        LastSelectionTitle = model.Title();
+        if (ChannelToSelect <= 0) return false;
+        for (std::size_t i = 0; i < model.Rows().size(); ++i) {
+            if (model.Rows()[i].Channel == ChannelToSelect) model.SelectRow(static_cast<int>(i));
+        }
+        return model.Accept();
+    }
+    void OpenScanDialog() override { ScanDialogOpen = true; }
+    void CloseScanDialog() override { ScanDialogOpen = false; }
+    void EndProgram() override { Ended = true; }
+
+    bool HasStatus(const std::string& fragment) const {
+        for (const auto& line : StatusLines)
+            if (line.find(fragment) != std::string::npos) return true;
+        return false;
+    }
+
+    std::vector<std::string> StatusLines;
+    std::vector<Sound> Sounds;
+    std::string Comm;
+    std::string Transmitted;
+    int PageRefreshes = 0;
+    int PortLineRefreshes = 0;
+    bool MachineBusy = false;
+    std::pair<int, int> FileProgress{0, 0};
+    std::pair<int, int> TotalProgress{0, 0};
+    std::string TimeText;
+    std::vector<std::string> Boxes;
+    std::deque<MessageBoxAnswer> Answers;
+    int ChannelSelections = 0;
+    std::string LastSelectionTitle;
+    int ChannelToSelect = 0;   // 0: the dialog is cancelled
+    bool ScanDialogOpen = false;
+    bool Ended = false;
+};
