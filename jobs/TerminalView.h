@@ -8,6 +8,7 @@
 #include <string>
 
 class ChannelSelectionModel;
+struct DownloadRequest;
 
 enum class MessageBoxKind { Ok, OkCancel, YesNo, RetryCancel };
 enum class MessageBoxAnswer { Ok, Cancel, Yes, No, Retry };
@@ -49,6 +50,14 @@ public:
     // that sends WindowMsg::Cancel).
     virtual void OpenScanDialog() = 0;
     virtual void CloseScanDialog() = 0;
+
+    // ---- transfer dialogs ----
+    // The modal download dialog for the connected channel (the machine's
+    // program list is the terminal's McProgramList); true on OK with at least
+    // one file in request.Files.
+    virtual bool RunDownloadDialog(DownloadRequest& request) = 0;
+    // The one-line program-name prompt; true on OK with the text as typed.
+    virtual bool AskProgramName(const std::string& title, std::string& name) = 0;
 
     // ---- program ----
     // Ends the program (the window closes) once the engine has let go of the port.

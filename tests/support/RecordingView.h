@@ -2,9 +2,11 @@
 // A TerminalView that records what the engine shows, for tests.
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "jobs/DownloadRequest.h"
 #include "jobs/TerminalView.h"
 #include "link/ChannelSelectionModel.h"
 
@@ -50,6 +52,21 @@ public:
     }
     void OpenScanDialog() override { ScanDialogOpen = true; }
     void CloseScanDialog() override { ScanDialogOpen = false; }
+    bool RunDownloadDialog(DownloadRequest& request) override {
+        ++DownloadDialogs;
+        LastDownloadRequest = request;
+        if (DownloadAnswer.Files.empty()) return false;
+        request.TransferFolder = DownloadAnswer.TransferFolder;
+        request.Files = DownloadAnswer.Files;
+        request.SysDelayBits = DownloadAnswer.SysDelayBits;
+        return true;
+    }
+    bool AskProgramName(const std::string& title, std::string& name) override {
+        ProgramNameTitles.push_back(title);
+        if (!ProgramNameAnswer) return false;
+        name = *ProgramNameAnswer;
+        return true;
+    }
     void EndProgram() override { Ended = true; }
 
     bool HasStatus(const std::string& fragment) const {
@@ -74,5 +91,10 @@ public:
     std::string LastSelectionTitle;
     int ChannelToSelect = 0;   // 0: the dialog is cancelled
     bool ScanDialogOpen = false;
+    int DownloadDialogs = 0;
+    DownloadRequest LastDownloadRequest;
+    DownloadRequest DownloadAnswer;   // no files: the dialog is cancelled
+    std::vector<std::string> ProgramNameTitles;
+    std::optional<std::string> ProgramNameAnswer;   // none: the prompt is declined
     bool Ended = false;
 };
