@@ -1,0 +1,38 @@
+#pragma once
+// The command table of kova-cli. A command family ("channel", "lang", ...)
+// lives in its own file and adds its entries with an Add...Commands function,
+// called from CommandTable.cpp; a new family needs one line there.
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/CliContext.h"
+
+using CliArgs = std::span<const std::string>;
+
+struct CliCommand {
+    const char* Name;      // first word on the command line
+    const char* Synopsis;  // one or more lines for the usage text, without the name
+    // Runs the command with the words after its name; returns the exit status.
+    int (*Run)(CliContext& context, CliArgs args);
+};
+
+// Every command, in the order of the usage text.
+const std::vector<CliCommand>& CliCommands();
+// The command named `name`, or nullptr.
+const CliCommand* FindCliCommand(const std::string& name);
+// The short usage text.
+std::string CliUsageText();
+
+// Reports a usage error: "kova-cli: <message>" and the usage text on stderr;
+// returns kExitUsage.
+int CliUsageError(CliContext& context, const std::string& message);
+// Reports a failure: "kova-cli: <message>" on stderr; returns kExitFailed.
+int CliFailure(CliContext& context, const std::string& message);
+// A whole decimal 32-bit number; false for anything else.
+bool ParseCliInt(const std::string& text, int& value);
+
+// Command families.
+void AddChannelCommands(std::vector<CliCommand>& commands);
+void AddLangCommands(std::vector<CliCommand>& commands);
