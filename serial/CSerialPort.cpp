@@ -44,15 +44,15 @@ int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBi
     uint32_t status = 0;
     bool watchModemLines = true;
     switch (tty_.ModemLines(status)) {
-    case TtyStatus::Ok:
-        break;
-    case TtyStatus::NoModemLines:
-        status = kLinesWithoutModem;
-        watchModemLines = false;
-        break;
-    default:
-        Close();
-        return 0;
+        case TtyStatus::Ok:
+            break;
+        case TtyStatus::NoModemLines:
+            status = kLinesWithoutModem;
+            watchModemLines = false;
+            break;
+        default:
+            Close();
+            return 0;
     }
 
     baudRate_ = baudRate;
@@ -89,8 +89,8 @@ bool CSerialPort::IsOpen() const { return tty_.IsOpen(); }
 int CSerialPort::Write(const uint8_t* data, int count) {
     if (!tty_.IsOpen() || deviceLost_.load() || data == nullptr || count <= 0) return 0;
     size_t written = 0;
-    const TtyStatus status = tty_.Write(data, static_cast<size_t>(count),
-                                        WriteTimeoutMs(baudRate_, count), written);
+    const TtyStatus status =
+        tty_.Write(data, static_cast<size_t>(count), WriteTimeoutMs(baudRate_, count), written);
     if (status == TtyStatus::HungUp) deviceLost_.store(true);
     if (written > 0) {
         writeCount_.fetch_add(1, std::memory_order_release);
@@ -109,14 +109,14 @@ uint32_t CSerialPort::ReadModemStatus() {
     if (!tty_.IsOpen()) return modemStatus_.load();
     uint32_t status = 0;
     switch (tty_.ModemLines(status)) {
-    case TtyStatus::Ok:
-        modemStatus_.store(status);
-        break;
-    case TtyStatus::NoModemLines:
-        modemStatus_.store(kLinesWithoutModem);
-        break;
-    default:
-        break;
+        case TtyStatus::Ok:
+            modemStatus_.store(status);
+            break;
+        case TtyStatus::NoModemLines:
+            modemStatus_.store(kLinesWithoutModem);
+            break;
+        default:
+            break;
     }
     return modemStatus_.load();
 }
@@ -155,12 +155,13 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
         // descriptor event of its own: modem lines and the output queue.
         int timeoutMs = -1;
         if (deviceUp && watchModemLines) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                nextModemCheck - Clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(nextModemCheck -
+                                                                                    Clock::now());
             timeoutMs = static_cast<int>(std::max<int64_t>(0, left.count()));
         }
         if (deviceUp && txPending) {
-            timeoutMs = timeoutMs < 0 ? kOutputQueuePollMs : std::min(timeoutMs, kOutputQueuePollMs);
+            timeoutMs =
+                timeoutMs < 0 ? kOutputQueuePollMs : std::min(timeoutMs, kOutputQueuePollMs);
         }
         pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {tty_.Fd(), POLLIN, 0}};
         const int ready = ::poll(fds, deviceUp ? 2 : 1, timeoutMs);

@@ -23,42 +23,41 @@ namespace {
 // status, so the layers above need no knowledge of USB or pty quirks.
 TtyStatus StatusFromErrno(int errorNumber) {
     switch (errorNumber) {
-    case EAGAIN:
-        return TtyStatus::WouldBlock;
-    case ENOENT:
-    case ENOTDIR:
-        return TtyStatus::NotFound;
-    case EACCES:
-    case EPERM:
-        return TtyStatus::AccessDenied;
-    case EBUSY:
-        return TtyStatus::Busy;
-    case ENOTTY:
-        return TtyStatus::NotATty;
-    case EINVAL:
-        return TtyStatus::Unsupported;
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-    case EPIPE:
-        return TtyStatus::HungUp;
-    default:
-        return TtyStatus::Failed;
+        case EAGAIN:
+            return TtyStatus::WouldBlock;
+        case ENOENT:
+        case ENOTDIR:
+            return TtyStatus::NotFound;
+        case EACCES:
+        case EPERM:
+            return TtyStatus::AccessDenied;
+        case EBUSY:
+            return TtyStatus::Busy;
+        case ENOTTY:
+            return TtyStatus::NotATty;
+        case EINVAL:
+            return TtyStatus::Unsupported;
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+        case EPIPE:
+            return TtyStatus::HungUp;
+        default:
+            return TtyStatus::Failed;
     }
 }
 
+// The rates the radio terminal and the machines use; B0 for any other.
 speed_t SpeedFor(uint32_t baudRate) {
-    switch (baudRate) {
-    case 300: return B300;
-    case 600: return B600;
-    case 1200: return B1200;
-    case 1800: return B1800;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    default: return B0;
+    static constexpr struct {
+        uint32_t rate;
+        speed_t speed;
+    } kRates[] = {{300, B300},   {600, B600},   {1200, B1200}, {1800, B1800},
+                  {2400, B2400}, {4800, B4800}, {9600, B9600}, {19200, B19200}};
+    for (const auto& r : kRates) {
+        if (r.rate == baudRate) return r.speed;
     }
+    return B0;
 }
 
 // A pseudo-terminal (or a driver without modem control) refuses the modem-line

@@ -22,18 +22,18 @@ enum class TtyStatus {
     NoModemLines,  // a pseudo-terminal: no CTS/DSR to read or DTR to set
     NotFound,
     AccessDenied,
-    Busy,          // another program holds the device
+    Busy,  // another program holds the device
     NotATty,
-    Unsupported,   // a line setting the device or this port cannot take
-    HungUp,        // cable pulled, device gone, or the other end of a pty closed
+    Unsupported,  // a line setting the device or this port cannot take
+    HungUp,       // cable pulled, device gone, or the other end of a pty closed
     Failed,
 };
 
 struct TtyLineSettings {
     uint32_t baudRate = 9600;
-    int dataBits = 8;   // 7 or 8
-    int stopBits = 1;   // 1 gives one stop bit, anything else two
-    int parity = 0;     // 1 odd, 2 even, anything else none
+    int dataBits = 8;  // 7 or 8
+    int stopBits = 1;  // 1 gives one stop bit, anything else two
+    int parity = 0;    // 1 odd, 2 even, anything else none
 };
 
 class PosixTty {

@@ -1,11 +1,11 @@
-#include "serial/ByteRing.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <thread>
 #include <vector>
+
+#include "serial/ByteRing.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 // The termios port and its reader thread over real pseudo-terminals and threads.
 
-#include "serial/CSerialPort.h"
-
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <time.h>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "PtyPair.h"
+#include "serial/CSerialPort.h"
 
 using namespace std::chrono_literals;
 
@@ -148,7 +147,8 @@ TEST_F(CSerialPortTest, BytesFlowBothWaysAndTransmitEmptyFollowsAWrite) {
     }));
 
     ASSERT_TRUE(pty.WriteMaster("OK\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return log.Count(kMsgReceived) >= 1 && port.ReceivedCount() == 4; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return log.Count(kMsgReceived) >= 1 && port.ReceivedCount() == 4; }));
     const auto received = TakeAll(port);
     EXPECT_EQ(std::string(received.begin(), received.end()), "OK\r\n");
     uint8_t byte = 0;
@@ -257,7 +257,8 @@ TEST_F(CSerialPortTest, OneReceivedPostCoversAWholeBurst) {
 
     // A last byte flushes out any late post of the burst before counting.
     ASSERT_TRUE(pty.WriteMaster("z"));
-    ASSERT_TRUE(WaitUntil([&] { return port.ReceivedCount() == 1 && log.Count(kMsgReceived) >= 3; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return port.ReceivedCount() == 1 && log.Count(kMsgReceived) >= 3; }));
     EXPECT_EQ(log.Count(kMsgReceived), 3);
 }
 
@@ -379,15 +380,11 @@ TEST_F(CSerialPortTest, HangUpStopsTheReaderAndFailsWrites) {
     ASSERT_TRUE(pty.WriteMaster("last words"));
     ASSERT_TRUE(WaitUntil([&] { return port.ReceivedCount() == 10; }));
 
-    pty.CloseMaster();
-    ASSERT_TRUE(WaitUntil([&] { return Write(port, "AT\r") == 0; }));
-    EXPECT_EQ(Write(port, "AT\r"), 0);
-    EXPECT_TRUE(port.IsOpen());
-    EXPECT_EQ(port.ReceivedCount(), 10) << "bytes received before the hang-up stay takeable";
-
-    // Watch the process for a while: an idle reader uses next to no CPU time and
-    // posts nothing; a spinning one burns a core.
+    // Watch the process for a while after the hang-up, before any write could
+    // tell the port: an idle reader uses next to no CPU time and posts nothing;
+    // a spinning one burns a core.
     const int postsBefore = static_cast<int>(log.Posts().size());
+    pty.CloseMaster();
     timespec cpuStart{}, cpuEnd{};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuStart);
     const auto wallStart = std::chrono::steady_clock::now();
@@ -398,6 +395,11 @@ TEST_F(CSerialPortTest, HangUpStopsTheReaderAndFailsWrites) {
                      std::chrono::nanoseconds(cpuEnd.tv_nsec - cpuStart.tv_nsec);
     EXPECT_LT(cpu, wall / 4);
     EXPECT_LE(static_cast<int>(log.Posts().size()), postsBefore + 1);
+
+    EXPECT_EQ(Write(port, "AT\r"), 0);
+    EXPECT_EQ(Write(port, "AT\r"), 0);
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_EQ(port.ReceivedCount(), 10) << "bytes received before the hang-up stay takeable";
 
     port.Close();
     EXPECT_FALSE(port.IsOpen());
