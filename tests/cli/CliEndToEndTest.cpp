@@ -1,0 +1,236 @@
+// kova-cli as scripts see it: the built binary, run with its own settings
+// folder, home and runtime folder, checked by exit status and both streams.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/QSettingsStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadWhole(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class CliEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* buildDir = std::getenv("KOVA_BUILD_DIR");
+        ASSERT_NE(buildDir, nullptr) << "KOVA_BUILD_DIR is not set";
+        cli = fs::path(buildDir) / "cli" / "kova-cli";
+        ASSERT_TRUE(fs::exists(cli)) << cli;
+
+        std::random_device random;
+        root = fs::temp_directory_path() / ("kova-cli-" + std::to_string(random()));
+        for (const char* sub : {"config", "home", "runtime", "work"}) {
+            fs::create_directories(root / sub);
+        }
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+
+    // Runs kova-cli in root/work with a clean, non-Korean environment.
+    CliRun Run(const std::vector<std::string>& args)
+    {
+        const fs::path outFile = root / "stdout";
+        const fs::path errFile = root / "stderr";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+                ::chdir((root / "work").c_str()) != 0) {
+                ::_exit(127);
+            }
+            const std::string config = "XDG_CONFIG_HOME=" + (root / "config").string();
+            const std::string home = "HOME=" + (root / "home").string();
+            const std::string runtime = "XDG_RUNTIME_DIR=" + (root / "runtime").string();
+            std::vector<char*> env{const_cast<char*>(config.c_str()), const_cast<char*>(home.c_str()),
+                                   const_cast<char*>(runtime.c_str()), const_cast<char*>("LANG=C"),
+                                   nullptr};
+            std::vector<char*> argv{const_cast<char*>(cli.c_str())};
+            for (const std::string& arg : args) {
+                argv.push_back(const_cast<char*>(arg.c_str()));
+            }
+            argv.push_back(nullptr);
+            ::execve(cli.c_str(), argv.data(), env.data());
+            ::_exit(127);
+        }
+        CliRun run;
+        int status = 0;
+        if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+            run.Status = WEXITSTATUS(status);
+        }
+        run.Out = ReadWhole(outFile);
+        run.Err = ReadWhole(errFile);
+        return run;
+    }
+
+    std::string SettingsFile() const { return (root / "config" / "MERIDO ELE" / "KOVA.conf").string(); }
+
+    fs::path cli;
+    fs::path root;
+};
+
+TEST_F(CliEndToEndTest, ChannelSetShowListDelete)
+{
+    CliRun set = Run({"channel", "set", "7", "--type", "PANASERT/RS232", "McName=LINE7"});
+    ASSERT_EQ(set.Status, 0) << set.Err;
+    EXPECT_EQ(set.Out, "");
+
+    CliRun show = Run({"channel", "show", "7"});
+    ASSERT_EQ(show.Status, 0) << show.Err;
+    const std::string home = (root / "home").string();
+    EXPECT_EQ(show.Out, "SubSerial=000000000000\n"
+                        "McType=PANASERT/RS232\n"
+                        "McName=LINE7\n"
+                        "McBaudRate=4800\n"
+                        "McDataBit=7\n"
+                        "McParityBit=EVEN\n"
+                        "McDelayBit=25\n"
+                        "NCD File Folder=" + home + "/DATA/USM\n"
+                        "PNR ETX=CR\n"
+                        "PNR P_NAME=0\n");
+
+    // The window reads the same settings.
+    QSettingsStore store(SettingsFile());
+    EXPECT_EQ(store.ReadString("CHANNEL_7", "McBaudRate", ""), "4800");
+    EXPECT_EQ(store.ReadInt("CHANNEL_7", "PNR P_NAME", -1), 0);
+
+    // Values change one at a time; the rest of the record stays.
+    ASSERT_EQ(Run({"channel", "set", "3", "SubSerial=0123456789AB", "NCD File Folder= /srv/nc/3/ ",
+                   "PNR P_NAME=1"})
+                  .Status,
+              0);
+    ASSERT_EQ(Run({"channel", "set", "3", "McDelayBit=40"}).Status, 0);
+    const std::string three = Run({"channel", "show", "3"}).Out;
+    EXPECT_NE(three.find("SubSerial=0123456789AB\n"), std::string::npos) << three;
+    EXPECT_NE(three.find("NCD File Folder=/srv/nc/3\n"), std::string::npos) << three;
+    EXPECT_NE(three.find("McDelayBit=40\n"), std::string::npos) << three;
+    EXPECT_NE(three.find("PNR P_NAME=1\n"), std::string::npos) << three;
+    EXPECT_NE(three.find("McType=USM\n"), std::string::npos) << three;
+
+    CliRun list = Run({"channels"});
+    ASSERT_EQ(list.Status, 0) << list.Err;
+    EXPECT_EQ(list.Out, "01\t3\tUSM\tUSM\t0123456789AB\n"
+                        "02\t7\tLINE7\tPANASERT/RS232\t000000000000\n");
+
+    EXPECT_EQ(Run({"channel", "delete", "7"}).Status, 0);
+    CliRun again = Run({"channel", "delete", "7"});
+    EXPECT_EQ(again.Status, 1);
+    EXPECT_FALSE(again.Err.empty());
+    EXPECT_EQ(Run({"channel", "show", "7"}).Status, 1);
+    EXPECT_EQ(Run({"channels"}).Out, "01\t3\tUSM\tUSM\t0123456789AB\n");
+}
+
+TEST_F(CliEndToEndTest, ChannelNumbersOutsideOneTo99AreRefused)
+{
+    for (const char* number : {"100", "0", "-5"}) {
+        EXPECT_EQ(Run({"channel", "set", number, "McName=X"}).Status, 1) << number;
+        EXPECT_EQ(Run({"channel", "show", number}).Status, 1) << number;
+        EXPECT_EQ(Run({"channel", "delete", number}).Status, 1) << number;
+    }
+    EXPECT_EQ(ReadWhole(SettingsFile()).find("CHANNEL_"), std::string::npos);
+    EXPECT_EQ(Run({"channel", "set", "99"}).Status, 0);
+    EXPECT_EQ(Run({"channels"}).Out, "01\t99\tUSM\tUSM\t000000000000\n");
+}
+
+TEST_F(CliEndToEndTest, UsageErrorsExitTwoWithUsageAndTouchNothing)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"bogus"},
+        {"--frobnicate", "channels"},
+        {"--lang"},
+        {"--lang", "6", "channels"},
+        {"--lang", "x", "channels"},
+        {"channel"},
+        {"channel", "show"},
+        {"channel", "show", "seven"},
+        {"channel", "rename", "7"},
+        {"channel", "set", "7", "--type", "TDK"},
+        {"channel", "set", "7", "Colour=red"},
+        {"channel", "set", "7", "McBaudRate=1234"},
+        {"channel", "set", "7", "McDelayBit=201"},
+        {"channel", "set", "7", "PNR P_NAME=2"},
+        {"channel", "set", "7", "McName"},
+        {"channels", "extra"},
+        {"lang", "show", "abc"},
+    };
+    for (const auto& args : bad) {
+        std::string joined;
+        for (const std::string& arg : args) {
+            joined += arg + ' ';
+        }
+        CliRun run = Run(args);
+        EXPECT_EQ(run.Status, 2) << joined;
+        EXPECT_EQ(run.Out, "") << joined;
+        EXPECT_NE(run.Err.find("usage: kova-cli"), std::string::npos) << joined;
+    }
+    // A refused set did not make the channel.
+    EXPECT_EQ(Run({"channel", "show", "7"}).Status, 1);
+}
+
+TEST_F(CliEndToEndTest, LangShowUsesStoredOrGivenLanguage)
+{
+    CliRun english = Run({"--lang", "0", "lang", "show", "276"});
+    EXPECT_EQ(english.Status, 0) << english.Err;
+    EXPECT_EQ(english.Out, "File over write\n");
+
+    CliRun beyond = Run({"lang", "show", "277"});
+    EXPECT_EQ(beyond.Status, 0);
+    EXPECT_EQ(beyond.Out, "\n");
+
+    CliRun korean = Run({"--lang", "1", "lang", "show", "147"});
+    EXPECT_EQ(korean.Status, 0);
+    EXPECT_EQ(korean.Out, "RTS :\n");
+
+    // --lang is for this run only: the stored language is still the one the
+    // first start chose for a non-Korean system.
+    EXPECT_EQ(QSettingsStore(SettingsFile()).ReadInt("COMMON", "LANGUAGE", -1), 0);
+
+    // The stored language is used without --lang.
+    QSettingsStore(SettingsFile()).WriteInt("COMMON", "LANGUAGE", 1);
+    EXPECT_NE(Run({"lang", "show", "276"}).Out, "File over write\n");
+    EXPECT_EQ(Run({"--lang=0", "lang", "show", "276"}).Out, "File over write\n");
+}
+
+TEST_F(CliEndToEndTest, LangExportWritesTheShippedHeader)
+{
+    CliRun run = Run({"lang", "export"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "");
+    const fs::path written = root / "work" / "SetDefaultMultiLanguageStr.h";
+    ASSERT_TRUE(fs::exists(written));
+    EXPECT_TRUE(ReadWhole(written) == ReadWhole(KOVA_DEFAULT_TABLE_HEADER))
+        << "the exported header differs from lang/SetDefaultMultiLanguageStr.h";
+}
+
+}  // namespace
