@@ -6,7 +6,9 @@
 //
 // How a front end starts (the window's main, in outline):
 //
+//     QApplication qt(argc, argv);
 //     PosixAppPlatform platform;            // platform/: settings, lock, ports ...
+//     platform.SetMessageBoxHandler(...);   // a QMessageBox with an OK button
 //     CKOVAApp app;
 //     if (!app.InitApplication(platform)) { return 0; }   // second copy: ends
 //     CTerminalDlg window(app); ...run it...                // the program's life

@@ -222,12 +222,4 @@ TEST_F(CKOVAAppTest, ChannelOperationsWorkThroughTheApplication)
     EXPECT_EQ(app.DeleteChannelConfig(4), 0);
 }
 
-TEST(CKOVAAppFolderTest, DataFoldersLieBelowTheHomeFolder)
-{
-    EXPECT_EQ(CKOVAApp::DefaultDataFolder("/home/op", "USM"), "/home/op/DATA/USM");
-    EXPECT_EQ(CKOVAApp::DefaultDataFolder("/home/op/", "ZID"), "/home/op/DATA/ZID");
-    EXPECT_EQ(CKOVAApp::DefaultDataFolder("/", "USM"), "/DATA/USM");
-    EXPECT_EQ(CKOVAApp::DefaultDataFolder("", "USM"), "/DATA/USM");
-}
-
 }  // namespace

@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "TempFolder.h"
-#include "app/ChannelStore.h"
 #include "platform/QSettingsStore.h"
 
 namespace {
@@ -108,33 +107,6 @@ TEST_F(QSettingsStoreTest, ChangesOfAnotherProgramAreSeen)
     EXPECT_EQ(window.ReadString("CHANNEL_5", "McName", ""), "FROM CLI");
     EXPECT_TRUE(window.DeleteSection("CHANNEL_5"));
     EXPECT_FALSE(console.SectionExists("CHANNEL_5"));
-}
-
-TEST_F(QSettingsStoreTest, ChannelRecordRoundTripThroughTheFile)
-{
-    ChannelConfig saved;
-    saved.Channel = 12;
-    saved.SubSerial = "0123456789AB";
-    saved.McType = "TDK/VC5A";
-    saved.McName = "라인 12";
-    saved.McBaudRate = "4800";
-    saved.McDataBit = "7";
-    saved.McParityBit = "EVEN";
-    saved.McDelayBit = "30";
-    saved.NcdFileFolder = "/srv/nc files/12";
-    saved.PnrEtx = "CR";
-    saved.PnrPName = 1;
-    {
-        QSettingsStore store(File());
-        ASSERT_EQ(ChannelStore(store, "/home/op/DATA/USM").SaveChannelConfig(saved), 1);
-    }
-    QSettingsStore store(File());
-    ChannelStore channels(store, "/home/op/DATA/USM");
-    ChannelConfig loaded;
-    loaded.Channel = 12;
-    ASSERT_EQ(channels.LoadChannelConfig(loaded), 1);
-    EXPECT_EQ(loaded, saved);
-    EXPECT_EQ(channels.FindFreeChannel(12), 13);
 }
 
 }  // namespace

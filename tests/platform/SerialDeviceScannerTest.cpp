@@ -62,15 +62,4 @@ TEST_F(SerialDeviceScannerTest, MissingClassFolderGivesNoPorts)
     EXPECT_TRUE(SerialDeviceScanner((folder.Path() / "missing").string()).List().empty());
 }
 
-TEST(SerialDeviceOrderTest, NumbersCompareByValue)
-{
-    EXPECT_TRUE(SerialDeviceScanner::NaturalLess("ttyS2", "ttyS10"));
-    EXPECT_FALSE(SerialDeviceScanner::NaturalLess("ttyS10", "ttyS2"));
-    EXPECT_TRUE(SerialDeviceScanner::NaturalLess("ttyACM9", "ttyS0"));
-    EXPECT_TRUE(SerialDeviceScanner::NaturalLess("ttyUSB", "ttyUSB0"));
-    EXPECT_FALSE(SerialDeviceScanner::NaturalLess("ttyUSB1", "ttyUSB1"));
-    EXPECT_TRUE(SerialDeviceScanner::NaturalLess("ttyS1", "ttyS01"));
-    EXPECT_FALSE(SerialDeviceScanner::NaturalLess("ttyS01", "ttyS1"));
-}
-
 }  // namespace

@@ -193,12 +193,4 @@ TEST_F(SingleInstanceTest, LockFileThatCannotBeUsedDoesNotStopTheProgram)
     EXPECT_TRUE(platform.AcquireSingleInstance());
 }
 
-TEST(SingleInstanceLockPathTest, RuntimeFolderElseTmpWithUserId)
-{
-    EXPECT_EQ(SingleInstanceLock::DefaultPath("/run/user/1000", 1000),
-              "/run/user/1000/Merido Terminal KOVA.lock");
-    EXPECT_EQ(SingleInstanceLock::DefaultPath("", 1000), "/tmp/Merido Terminal KOVA-1000.lock");
-    EXPECT_EQ(SingleInstanceLock::DefaultPath(nullptr, 0), "/tmp/Merido Terminal KOVA-0.lock");
-}
-
 }  // namespace
