@@ -18,8 +18,16 @@ constexpr int kLanguageKorean = 1;
 constexpr int kLanguageUnset = -1;
 
 constexpr const char* kDefaultFaceName = "굴림체";
-const FontSetting kDefaultRxdFont{kDefaultFaceName, -20, 400, 0, 0x00FF00};
-const FontSetting kDefaultStateFont{kDefaultFaceName, -12, 400, 0, 0xFF0000};
+// Green on the communication window, blue on the status window.
+FontSetting DefaultRxdFont()
+{
+    return {kDefaultFaceName, -20, 400, 0, 0x00FF00};
+}
+
+FontSetting DefaultStateFont()
+{
+    return {kDefaultFaceName, -12, 400, 0, 0xFF0000};
+}
 
 void ReadFont(const SettingsStore& store, const std::string& prefix, const FontSetting& defaults,
               FontSetting& font)
@@ -42,7 +50,7 @@ void WriteFont(SettingsStore& store, const std::string& prefix, const FontSettin
 
 }  // namespace
 
-CKOVAApp::CKOVAApp() : RxdFont(kDefaultRxdFont), StateFont(kDefaultStateFont)
+CKOVAApp::CKOVAApp() : RxdFont(DefaultRxdFont()), StateFont(DefaultStateFont())
 {
 }
 
@@ -59,8 +67,8 @@ bool CKOVAApp::InitApplication(AppPlatform& platform, InstanceGuard guard)
 {
     AttachPlatform(platform);
 
-    // 1. The text table: the language file beside the program, else the
-    //    built-in table.
+    // The text table: the language file beside the program, else the
+    // built-in table.
     if (LanguageFilePath.empty()) {
         LanguageFilePath = JoinPath(platform.ProgramFolder(), kLanguageFileName);
     }
@@ -68,20 +76,20 @@ bool CKOVAApp::InitApplication(AppPlatform& platform, InstanceGuard guard)
         SetDefaultMultiLanguageStr();
     }
 
-    // 2. The company key is the settings store's organisation ("MERIDO ELE"),
-    //    fixed when the platform made the store.
+    // The company key is the settings store's organisation ("MERIDO ELE"),
+    // fixed when the platform made the store.
 
-    // 3. Settings first, so that even the refusal below speaks the user's language.
+    // Settings first, so that even the refusal below speaks the user's language.
     LoadAllSettings();
 
-    // 4. One terminal per user: a second copy says so and ends; the first
-    //    copy is not disturbed.
+    // One terminal per user: a second copy says so and ends; the first copy
+    // is not disturbed.
     if (guard == InstanceGuard::Exclusive && !platform.AcquireSingleInstance()) {
         platform.ShowMessageBox(GetMultiLanguageStr(static_cast<int>(Msg::AlreadyRunning)));
         return false;
     }
 
-    // 6., 7. The lists that the pages and the port search offer.
+    // The lists that the pages and the port search offer.
     BuildSelectionLists();
     EnumComPorts(ComPortList);
     return true;
@@ -117,8 +125,8 @@ void CKOVAApp::LoadAllSettings()
     SetDefaultChannelConfig(CurrentChannel);
     LoadChannelConfig(CurrentChannel);   // no record: the defaults stay
 
-    ReadFont(store, "RXD", kDefaultRxdFont, RxdFont);
-    ReadFont(store, "State", kDefaultStateFont, StateFont);
+    ReadFont(store, "RXD", DefaultRxdFont(), RxdFont);
+    ReadFont(store, "State", DefaultStateFont(), StateFont);
 }
 
 void CKOVAApp::SaveFontSettings()
