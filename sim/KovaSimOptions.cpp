@@ -1,0 +1,89 @@
+#include "sim/KovaSimOptions.h"
+
+#include <cstdlib>
+
+#include "sim/SimulatedRadio.h"
+
+const char* KovaSimOptions::Usage() {
+    return "usage: kova-sim [--link PATH] [--no-host-answer] [--refuse-dial]\n"
+           "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
+           "                [--sub-version N] [--host-mode TEXT] [--trace]\n";
+}
+
+bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--link") {
+            if (!value(linkPath)) return false;
+        } else if (arg == "--no-host-answer") {
+            noHostAnswer = true;
+        } else if (arg == "--refuse-dial") {
+            refuseAllDials = true;
+        } else if (arg == "--refuse" || arg == "--mute" || arg == "--absent") {
+            if (!value(text)) return false;
+            (arg == "--refuse" ? refusing : arg == "--mute" ? muted : absent).push_back(text);
+        } else if (arg == "--sub-version") {
+            if (!value(text)) return false;
+            char* end = nullptr;
+            long n = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || n < 0 || n > 124) {
+                error = "--sub-version takes 0 to 124";
+                return false;
+            }
+            subVersion = static_cast<int>(n);
+        } else if (arg == "--host-mode") {
+            if (!value(hostMode)) return false;
+        } else if (arg == "--trace") {
+            trace = true;
+        } else if (arg == "--help" || arg == "-h") {
+            help = true;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
+    SimulatedHostModule& host = radio.Host();
+    host.SetAnswering(!noHostAnswer);
+    host.SetRefuseDials(refuseAllDials);
+    if (!hostMode.empty()) {
+        HostModuleConfig config = host.Config();
+        config.mode = hostMode;
+        host.SetConfig(config);
+    }
+    if (subVersion >= 0) {
+        for (const auto& sub : radio.SubModules()) sub->SetVersion(static_cast<uint8_t>(subVersion));
+    }
+    struct Knob {
+        const std::vector<std::string>& addresses;
+        void (*apply)(SimulatedSubModule&);
+    };
+    const Knob knobs[] = {
+        {refusing, [](SimulatedSubModule& s) { s.SetRefusesDial(true); }},
+        {muted, [](SimulatedSubModule& s) { s.SetMuted(true); }},
+        {absent, [](SimulatedSubModule& s) { s.SetInRange(false); }},
+    };
+    for (const Knob& knob : knobs) {
+        for (const std::string& address : knob.addresses) {
+            SimulatedSubModule* sub = radio.FindSubModule(address);
+            if (!sub) {
+                error = "no sub module " + address;
+                return false;
+            }
+            knob.apply(*sub);
+        }
+    }
+    return true;
+}

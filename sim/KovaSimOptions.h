@@ -1,0 +1,39 @@
+#pragma once
+// Command line of kova-sim and how it sets up the simulated radio terminal.
+//
+//   --link PATH          make PATH a symbolic link to the pseudo-terminal
+//                        (without it the device path is printed on stdout)
+//   --no-host-answer     the host module takes nothing and answers nothing
+//   --refuse-dial        the host refuses every dial
+//   --refuse ADDR        the sub module ADDR refuses to be dialled
+//   --mute ADDR          the sub module ADDR echoes and answers no commands
+//   --absent ADDR        the sub module ADDR is out of radio range
+//   --sub-version N      every sub module reports version N (tenths, 0..124)
+//   --host-mode TEXT     the host's stored mode field (e.g. MODE1; AT&F restores MODE0)
+//   --trace              every byte both ways on stderr
+//   --help
+
+#include <string>
+#include <vector>
+
+class SimulatedRadio;
+
+class KovaSimOptions {
+public:
+    std::string linkPath;
+    bool noHostAnswer = false;
+    bool refuseAllDials = false;
+    std::vector<std::string> refusing;
+    std::vector<std::string> muted;
+    std::vector<std::string> absent;
+    int subVersion = -1;
+    std::string hostMode;
+    bool trace = false;
+    bool help = false;
+
+    // False with a message for a wrong command line.
+    bool Parse(const std::vector<std::string>& args, std::string& error);
+    // False with a message when an address names no sub module.
+    bool ApplyTo(SimulatedRadio& radio, std::string& error) const;
+    static const char* Usage();
+};

@@ -1,0 +1,29 @@
+#include "sim/SimulatedMachine.h"
+
+#include "sim/SimulatedSubModule.h"
+
+void SimulatedMachine::Attach(SimulatedSubModule* subModule, SimScheduler* scheduler) {
+    subModule_ = subModule;
+    scheduler_ = scheduler;
+    OnAttached();
+}
+
+void SimulatedMachine::SendToLine(const std::vector<uint8_t>& bytes) {
+    if (subModule_) subModule_->ReceiveFromMachine(bytes.data(), bytes.size());
+}
+
+void SimulatedMachine::SendToLine(std::string_view text) {
+    if (subModule_)
+        subModule_->ReceiveFromMachine(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+void SimulatedMachine::SetBusyLine(bool on) {
+    if (busy_ == on) return;
+    busy_ = on;
+    if (subModule_) subModule_->OnMachineBusyLine(on);
+}
+
+const SimLineParameters& SimulatedMachine::LineParameters() const {
+    static const SimLineParameters kUnattached;
+    return subModule_ ? subModule_->LineParameters() : kUnattached;
+}

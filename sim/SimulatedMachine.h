@@ -1,0 +1,57 @@
+#pragma once
+// An insertion machine at the RS232 port of a sub module. The sub module hands
+// it every byte it forwards, one at a time at the pace of the machine's line
+// (the line parameters and delay the PC loaded); the machine answers through
+// SendToLine and reports its busy line with SetBusyLine. One subclass per
+// machine type models that type's line protocol.
+//
+// A machine is owned by the sub module it is attached to and lives on that sub
+// module's scheduler; it may schedule its own work there (Scheduler()).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sim/SimLineParameters.h"
+
+class SimScheduler;
+class SimulatedSubModule;
+
+class SimulatedMachine {
+public:
+    virtual ~SimulatedMachine() = default;
+
+    // The machine type this machine speaks ("DYNA/PERT" ...).
+    virtual std::string TypeName() const = 0;
+
+    // One byte arrived on the machine's line.
+    virtual void OnLineByte(uint8_t byte) = 0;
+    // The sub module was loaded with new line parameters.
+    virtual void OnLineParametersChanged(const SimLineParameters& parameters) {}
+    // The radio link of the sub module to the PC came up or went down.
+    virtual void OnLinkChanged(bool up) {}
+    // Called once when the machine has been attached (Scheduler() is usable).
+    virtual void OnAttached() {}
+
+protected:
+    // Sends bytes towards the PC through the sub module (paced by the line).
+    void SendToLine(const std::vector<uint8_t>& bytes);
+    void SendToLine(std::string_view text);
+    // The machine's busy line (on = busy); the sub module reports changes when asked to.
+    void SetBusyLine(bool on);
+    bool BusyLine() const { return busy_; }
+
+    bool IsAttached() const { return subModule_ != nullptr; }
+    // Valid once attached.
+    SimScheduler& Scheduler() const { return *scheduler_; }
+    const SimLineParameters& LineParameters() const;
+
+private:
+    friend class SimulatedSubModule;
+    void Attach(SimulatedSubModule* subModule, SimScheduler* scheduler);
+
+    SimulatedSubModule* subModule_ = nullptr;
+    SimScheduler* scheduler_ = nullptr;
+    bool busy_ = false;
+};

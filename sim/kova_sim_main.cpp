@@ -1,0 +1,173 @@
+// kova-sim: the simulated radio terminal on a pseudo-terminal. The PC side
+// opens the slave device (or the --link path) as the TRX's serial port.
+// Serves until SIGINT or SIGTERM, then removes the link it made.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sim/KovaSimOptions.h"
+#include "sim/PseudoTerminal.h"
+#include "sim/RealTimeScheduler.h"
+#include "sim/SimulatedRadio.h"
+
+namespace {
+
+// While nobody has the slave open the master only reports hang-ups; look again this often.
+constexpr int kHangUpRecheckMs = 50;
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    int saved = errno;
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+bool InstallSignals(std::string& error) {
+    if (::pipe2(g_signalPipe, O_NONBLOCK | O_CLOEXEC) != 0) {
+        error = std::string("pipe: ") + std::strerror(errno);
+        return false;
+    }
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+    return true;
+}
+
+// Replaces an earlier symbolic link at `path` (a stale one from a killed run),
+// never a regular file.
+bool MakeLink(const std::string& target, const std::string& path, std::string& error) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        if (!S_ISLNK(info.st_mode)) {
+            error = path + " exists and is not a symbolic link";
+            return false;
+        }
+        ::unlink(path.c_str());
+    }
+    if (::symlink(target.c_str(), path.c_str()) != 0) {
+        error = "symlink " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+void RemoveLink(const std::string& target, const std::string& path) {
+    char buffer[4096];
+    ssize_t n = ::readlink(path.c_str(), buffer, sizeof buffer - 1);
+    if (n < 0) return;
+    buffer[n] = '\0';
+    if (target == buffer) ::unlink(path.c_str());   // only our own link
+}
+
+void Trace(const char* direction, const uint8_t* data, size_t count) {
+    std::string text;
+    for (size_t i = 0; i < count; ++i) {
+        uint8_t b = data[i];
+        if (b >= 0x20 && b < 0x7F && b != '\\') {
+            text.push_back(static_cast<char>(b));
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            text += hex;
+        }
+    }
+    std::fprintf(stderr, "%s %s\n", direction, text.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    KovaSimOptions options;
+    std::string error;
+    if (!options.Parse(std::vector<std::string>(argv + 1, argv + argc), error)) {
+        std::fprintf(stderr, "kova-sim: %s\n%s", error.c_str(), KovaSimOptions::Usage());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(KovaSimOptions::Usage(), stdout);
+        return 0;
+    }
+
+    RealTimeScheduler scheduler;
+    SimulatedRadio radio(scheduler);
+    if (!options.ApplyTo(radio, error)) {
+        std::fprintf(stderr, "kova-sim: %s\n", error.c_str());
+        return 2;
+    }
+
+    PseudoTerminal pty;
+    if (!InstallSignals(error) || !pty.Open(error)) {
+        std::fprintf(stderr, "kova-sim: %s\n", error.c_str());
+        return 1;
+    }
+    SimulatedHostModule& host = radio.Host();
+    const bool trace = options.trace;
+    host.SetPcSink([&pty, trace](const uint8_t* data, size_t count) {
+        if (trace) Trace("TRX>", data, count);
+        pty.Write(data, count);
+    });
+
+    if (!options.linkPath.empty()) {
+        if (!MakeLink(pty.SlavePath(), options.linkPath, error)) {
+            std::fprintf(stderr, "kova-sim: %s\n", error.c_str());
+            return 1;
+        }
+    } else {
+        std::printf("%s\n", pty.SlavePath().c_str());
+        std::fflush(stdout);
+    }
+
+    bool hungUp = false;
+    std::vector<uint8_t> input;
+    for (;;) {
+        scheduler.RunDue();
+        int timeout = scheduler.MsUntilNext();
+        if (hungUp) timeout = timeout < 0 ? kHangUpRecheckMs : std::min(timeout, kHangUpRecheckMs);
+
+        pollfd fds[2] = {{g_signalPipe[0], POLLIN, 0}, {pty.MasterFd(), 0, 0}};
+        // A hung-up master is always "ready": leave it out until the recheck.
+        if (!hungUp) fds[1].events = POLLIN | (pty.HasPendingOutput() ? POLLOUT : 0);
+        int ready = ::poll(fds, hungUp ? 1 : 2, timeout);
+        if (ready < 0 && errno != EINTR) {
+            std::fprintf(stderr, "kova-sim: poll: %s\n", std::strerror(errno));
+            break;
+        }
+        if (ready > 0 && (fds[0].revents & POLLIN)) break;   // SIGINT or SIGTERM
+        if (hungUp) {
+            hungUp = false;   // look again on the next round
+            continue;
+        }
+        if (fds[1].revents & POLLOUT) pty.FlushOutput();
+        if (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) {
+            input.clear();
+            PseudoTerminal::ReadResult result = pty.Read(input);
+            if (!input.empty()) {
+                if (trace) Trace("PC> ", input.data(), input.size());
+                host.ReceiveFromPc(input.data(), input.size());
+            }
+            if (result == PseudoTerminal::ReadResult::HungUp ||
+                result == PseudoTerminal::ReadResult::Failed ||
+                (result == PseudoTerminal::ReadResult::Nothing && (fds[1].revents & POLLHUP))) {
+                hungUp = true;
+            }
+        }
+    }
+
+    if (!options.linkPath.empty()) RemoveLink(pty.SlavePath(), options.linkPath);
+    return 0;
+}
