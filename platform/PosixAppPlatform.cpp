@@ -9,6 +9,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "lang/LanguageFileDecoder.h"
+#include "platform/Cp949Decoder.h"
 #include "platform/KoreanLocale.h"
 #include "platform/QSettingsStore.h"
 #include "platform/SerialDeviceScanner.h"
@@ -21,6 +23,8 @@ PosixAppPlatform::PosixAppPlatform() : PosixAppPlatform(std::make_unique<QSettin
 PosixAppPlatform::PosixAppPlatform(std::unique_ptr<SettingsStore> settings)
     : settings_(std::move(settings))
 {
+    // Language files edited on the Windows system are in code page 949.
+    SetLanguageFileDecoder(Cp949Decoder::Decode);
 }
 
 PosixAppPlatform::~PosixAppPlatform() = default;
