@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "jobs/JobEngine.h"
+#include "jobs/McProgramEntry.h"
 #include "jobs/StatusNumbering.h"
 #include "lang/Msg.h"
+#include "link/HostModuleInfo.h"
+#include "link/SubModuleInfo.h"
 #include "serial/TxRing.h"
 
 class CKOVAApp;
@@ -110,10 +113,29 @@ public:
     // that need a whole listing (null when no job asked for it).
     std::string* UnlimitedText = nullptr;
 
+    // The first non-zero byte received since ArmReplyByte: a sub module's
+    // one-byte answer, even when more bytes follow in the same batch (0 while none).
+    uint8_t ReplyByte = 0;
+    bool ReplyByteArmed = false;
+    void ArmReplyByte() {
+        ReceivedByte = 0;
+        ReplyByte = 0;
+        ReplyByteArmed = true;
+    }
+
+    // What the link learnt about its radio modules.
+    HostModuleInfo HostInfo;
+    SubModuleInfo SubInfo;
+    int ConnectTicks = 0;         // 100 ms ticks left for a dial
+
     uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;
+
+    // The programs stored on the machine, as the last list job read them
+    // (emptied when a list job starts; the transfer dialogs offer them).
+    McProgramEntryList McProgramList;
 
     // Adds a job owned by the terminal and registers it with the engine.
     template <typename J, typename... Args>

@@ -49,6 +49,10 @@ void Terminal::OnReceived() {
             PreviousByte = 0;
             continue;
         }
+        if (ReplyByteArmed && byte != 0) {
+            ReplyByte = byte;
+            ReplyByteArmed = false;
+        }
         if (ReceivedByte == ExpectedEcho) StatusFlags |= Status::EchoArrived;
 
         switch (byte) {

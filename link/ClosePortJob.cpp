@@ -1,0 +1,38 @@
+#include "link/ClosePortJob.h"
+
+#include "jobs/JobBits.h"
+#include "jobs/JobEvents.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+#include "jobs/TerminalView.h"
+
+ClosePortJob::ClosePortJob(Terminal& terminal) : Job(terminal, JobBit::ClosePort) {}
+
+int ClosePortJob::Run(uint32_t event) {
+    if (event == EV_START) State = 0;
+    switch (State) {
+        case 0:
+            T.RefreshPages();
+            State = 10;
+            if (T.StatusFlags & Status::SubConnected) {
+                // Continues in state 10 once the disconnect has finished.
+                T.StartJob(JobBit::Disconnect);
+                return 0;
+            }
+            return 1;
+
+        case 10: {
+            T.ClosePcPort(true);
+            const bool endProgram = (T.StatusFlags & Status::EndAfterClose) != 0;
+            FinishJob();
+            // Last: the front end may tear the engine down from here.
+            if (endProgram) T.View.EndProgram();
+            return 1;
+        }
+
+        default:
+            T.Engine.ActiveJobs &= ~Bit;
+            State = 0;
+            return 1;
+    }
+}

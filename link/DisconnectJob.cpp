@@ -1,0 +1,168 @@
+#include "link/DisconnectJob.h"
+
+#include <algorithm>
+
+#include "app/CKOVAApp.h"
+#include "jobs/EventLoop.h"
+#include "jobs/JobBits.h"
+#include "jobs/JobEvents.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+
+namespace {
+constexpr uint32_t kQuietMs = 500;
+constexpr uint32_t kStepWaitMs = 500;
+constexpr uint32_t kEscapeWaitMs = 2000;
+constexpr uint32_t kEscapeMoreMs = 1000;
+constexpr uint32_t kHangUpWaitMs = 10000;
+// A machine that never stops sending must not keep the link up for ever.
+constexpr uint64_t kMaxQuietWaitMs = 10000;
+constexpr uint64_t kMaxEscapeWaitMs = 10000;
+constexpr uint8_t kEtx = 0x03;
+}  // namespace
+
+DisconnectJob::DisconnectJob(Terminal& terminal) : Job(terminal, JobBit::Disconnect) {}
+
+void DisconnectJob::SendEchoed(uint8_t byte) {
+    T.QueueByte(T.ExpectEcho(byte), false);
+    ArmTimeout(kStepWaitMs);
+}
+
+void DisconnectJob::WaitBounded(uint32_t ms, uint64_t sinceMs, uint64_t limitMs) {
+    uint64_t elapsed = T.Loop.NowMs() - sinceMs;
+    uint64_t left = elapsed < limitMs ? limitMs - elapsed : 1;
+    ArmTimeout(static_cast<uint32_t>(std::min<uint64_t>(ms, left)));
+}
+
+int DisconnectJob::Run(uint32_t event) {
+    if (event == EV_START) State = 0;
+    const bool timeout = (event & EV_TIMEOUT) != 0;
+    const bool echo = (T.StatusFlags & Status::EchoArrived) != 0;
+    const std::string& reply = T.LastReplyLine;
+
+    switch (State) {
+        case 0:
+            if (!(T.StatusFlags & Status::HostConfirmed)) {
+                T.StatusFlags &= ~Status::SubConnected;
+                State = JobState::Finish;
+                return 1;
+            }
+            if (!(T.StatusFlags & Status::SubConnected)) {
+                State = JobState::Finish;
+                return 1;
+            }
+            T.Engine.EventMask |= EV_TIMEOUT | EV_DATA;
+            T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted | Status::ShowReceived);
+            T.RefreshPages();
+            T.CharTimeMs = 0;
+            State = 10;
+            return 1;
+
+        case 10:
+            T.RxByteCount = 0;
+            quietWaitStartMs_ = T.Loop.NowMs();
+            ArmTimeout(kQuietMs);
+            State = 12;
+            return 0;
+
+        case 12:
+            if (timeout) {   // the line was quiet
+                State = 20;
+                return 1;
+            }
+            if (event & EV_DATA) {
+                // A DYNA/PERT or UNIVERSAL machine still sending stops on ETX.
+                if (T.CurrentTypeIs("DYNA/PERT") || T.CurrentTypeIs("UNIVERSAL")) T.QueueByte(kEtx, false);
+                WaitBounded(kQuietMs, quietWaitStartMs_, kMaxQuietWaitMs);
+                State = 14;
+            }
+            return 0;
+
+        case 14:
+            if (timeout) {
+                State = 20;
+                return 1;
+            }
+            WaitBounded(kQuietMs, quietWaitStartMs_, kMaxQuietWaitMs);
+            return 0;
+
+        case 20:
+            SendEchoed(0x88);
+            State = 22;
+            return 0;
+
+        case 22:
+            if (!echo && !timeout) return 0;
+            KillTimeout();
+            T.QueueByte(0x82, false);
+            SendEchoed(0x8F);
+            State = 24;
+            return 0;
+
+        case 24:
+            if (!echo && !timeout) return 0;
+            KillTimeout();
+            SendEchoed(0x94);
+            State = 26;
+            return 0;
+
+        case 26:
+            if (!echo && !timeout) return 0;
+            KillTimeout();
+            State = 30;
+            return 1;
+
+        case 30:
+            T.RxByteCount = 0;
+            T.ClearReply();
+            T.QueueText("+++", true);
+            escapeSentMs_ = T.Loop.NowMs();
+            ArmTimeout(kEscapeWaitMs);
+            State = 40;
+            return 0;
+
+        case 40:
+            if (reply == "OK" || reply == "ERROR") {
+                KillTimeout();
+                State = 50;
+                return 1;
+            }
+            if (timeout) {
+                T.ShowStatus(Msg::NoResponseFromMc, 0);
+                State = JobState::Finish;
+                return 1;
+            }
+            WaitBounded(kEscapeMoreMs, escapeSentMs_, kMaxEscapeWaitMs);
+            return 0;
+
+        case 50:
+            T.ClearReply();
+            T.QueueText("ATH\r", false);
+            ArmTimeout(kHangUpWaitMs);
+            State = 60;
+            return 0;
+
+        case 60:
+            if (reply == "DISCONNECT") {
+                KillTimeout();
+                T.ShowStatus(Msg::EquipmentDisconnected, 0);
+                T.RefreshPages();
+                State = JobState::Finish;
+                return 1;
+            }
+            if (timeout) {
+                T.ShowStatus(Msg::NoResponseFromMc, 0);
+                State = JobState::Finish;
+                return 1;
+            }
+            return 0;
+
+        case JobState::Finish:
+            T.StatusFlags &= ~Status::SubConnected;
+            return FinishJob();
+
+        default:
+            State = JobState::Finish;
+            return 1;
+    }
+}

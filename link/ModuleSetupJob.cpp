@@ -1,0 +1,257 @@
+#include "link/ModuleSetupJob.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/CKOVAApp.h"
+#include "jobs/JobBits.h"
+#include "jobs/JobEvents.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+
+namespace {
+constexpr uint32_t kStepWaitMs = 2000;
+constexpr uint32_t kLastStepWaitMs = 1000;
+constexpr int kMaxDelayBits = 200;
+// Sub modules up to version 3.0 know older codes for the two announcements.
+constexpr int kLastOldVersion = 30;
+
+constexpr uint8_t kPreamble = 0x80;
+constexpr uint8_t kOpenDialogue = 0x88;
+constexpr uint8_t kReadVersion = 0x83;
+constexpr uint8_t kReadType = 0x84;
+constexpr uint8_t kLineParameters = 0x96;
+constexpr uint8_t kLineParametersOld = 0xC2;
+constexpr uint8_t kDelay = 0x95;
+constexpr uint8_t kDelayOld = 0xC1;
+constexpr uint8_t kSetupStep = 0x98;
+constexpr uint8_t kLastStep = 0x87;
+constexpr uint8_t kCloseDialogue = 0x81;
+}  // namespace
+
+ModuleSetupJob::ModuleSetupJob(Terminal& terminal) : Job(terminal, JobBit::ModuleSetup) {}
+
+uint8_t ModuleSetupJob::LineParameterByte(const ChannelConfig& channel) {
+    uint8_t value = 0x80;
+    switch (std::atoi(channel.McBaudRate.c_str())) {
+        case 4800: value |= 1; break;
+        case 2400: value |= 2; break;
+        case 1200: value |= 3; break;
+        case 600: value |= 4; break;
+        case 300: value |= 5; break;
+        default: break;   // 9600 and anything else
+    }
+    if (channel.McParityBit == "ODD") value |= 0x08;
+    if (channel.McParityBit == "EVEN") value |= 0x10;
+    if (std::atoi(channel.McDataBit.c_str()) == 8) value |= 0x20;
+    return value;
+}
+
+int ModuleSetupJob::DelayBits(const ChannelConfig& channel) {
+    return std::clamp(std::atoi(channel.McDelayBit.c_str()), 0, kMaxDelayBits);
+}
+
+float ModuleSetupJob::CharTime(const ChannelConfig& channel) {
+    int baud = std::atoi(channel.McBaudRate.c_str());
+    if (baud <= 0) return 0.0f;
+    return 1000.0f / static_cast<float>(baud) * static_cast<float>(DelayBits(channel) + 10);
+}
+
+void ModuleSetupJob::SendEchoed(uint8_t byte, uint32_t waitMs) {
+    T.QueueByte(T.ExpectEcho(byte), false);
+    ArmTimeout(waitMs);
+}
+
+void ModuleSetupJob::SendAsking(uint8_t byte) {
+    T.ArmReplyByte();
+    T.QueueByte(byte, false);
+    ArmTimeout(kStepWaitMs);
+}
+
+void ModuleSetupJob::Fail(Msg failure) {
+    FailText = T.Text(failure) + " (" + std::to_string(State) + ")";
+    State = JobState::Failed;
+}
+
+int ModuleSetupJob::AwaitEcho(uint32_t event, int next, Msg failure) {
+    if (T.StatusFlags & Status::EchoArrived) {
+        KillTimeout();
+        State = next;
+        return 1;
+    }
+    if (event & EV_TIMEOUT) {
+        Fail(failure);
+        return 1;
+    }
+    return 0;
+}
+
+int ModuleSetupJob::AwaitReply(uint32_t event, int next, Msg failure, uint8_t& reply) {
+    if (T.ReplyByte != 0) {
+        KillTimeout();
+        reply = T.ReplyByte & 0x7F;
+        State = next;
+        return 1;
+    }
+    if (event & EV_TIMEOUT) {
+        T.ReplyByteArmed = false;
+        Fail(failure);
+        return 1;
+    }
+    return 0;
+}
+
+int ModuleSetupJob::Run(uint32_t event) {
+    ApplyStartAndCancel(event);
+    const ChannelConfig& channel = T.App.CurrentChannel;
+    SubModuleInfo& info = T.SubInfo;
+
+    switch (State) {
+        case 0:
+            T.StatusFlags &= ~Status::SubSetUp;
+            T.Engine.EventMask = EV_TIMEOUT | EV_DATA;
+            if (!(T.StatusFlags & Status::SubConnected)) {
+                State = JobState::Finish;
+                return 1;
+            }
+            T.QueueText(std::string(8, static_cast<char>(kPreamble)), false);
+            State = 10;
+            return 1;
+
+        case 10:
+            SendEchoed(kOpenDialogue);
+            State = 11;
+            return 0;
+        case 11: return AwaitEcho(event, 20);
+
+        case 20:
+            SendAsking(kReadVersion);
+            State = 22;
+            return 0;
+        case 22: {
+            int result = AwaitReply(event, 30, Msg::FailedToConfirmModuleVersion, info.SubModuleVersion);
+            if (State == 30) info.SetupSerial = channel.SubSerial;
+            return result;
+        }
+
+        case 30:
+            SendAsking(kReadType);
+            State = 32;
+            return 0;
+        case 32: return AwaitReply(event, 40, Msg::FailedToConfirmModuleType, info.SubModuleType);
+
+        case 40:
+            SendEchoed(info.SubModuleVersion <= kLastOldVersion ? kLineParametersOld : kLineParameters);
+            State = 42;
+            return 0;
+        case 42:
+            if (AwaitEcho(event, 44) == 0) return 0;
+            if (State == 44) {
+                SendEchoed(LineParameterByte(channel));
+                State = 46;
+                return 0;
+            }
+            return 1;
+        case 46: return AwaitEcho(event, 50);
+
+        case 50:
+            SendEchoed(info.SubModuleVersion <= kLastOldVersion ? kDelayOld : kDelay);
+            State = 52;
+            return 0;
+        case 52: return AwaitEcho(event, 54);
+
+        case 54:
+            SendEchoed(static_cast<uint8_t>(DelayBits(channel)));
+            State = 56;
+            return 0;
+        case 56: return AwaitEcho(event, 60);
+
+        case 60: {
+            const std::string& type = channel.McType;
+            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" || type == "TDK/VC5A" ? 0x93 : 0x94);
+            State = 62;
+            return 0;
+        }
+        case 62: return AwaitEcho(event, 70);
+
+        case 70:
+            SendEchoed(channel.McType == "UNIVERSAL" ? 0x8D : 0x8C);
+            State = 72;
+            return 0;
+        case 72: return AwaitEcho(event, 80);
+
+        case 80:
+            SendEchoed(kSetupStep);
+            State = 82;
+            return 0;
+        case 82: return AwaitEcho(event, 90);
+
+        case 90: {
+            const std::string& type = channel.McType;
+            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" ? 0x91 : 0x92);
+            State = 92;
+            return 0;
+        }
+        case 92: return AwaitEcho(event, 100);
+
+        case 100:
+            SendEchoed(kLastStep, kLastStepWaitMs);
+            State = 102;
+            return 0;
+        case 102: return AwaitEcho(event, 110);
+
+        case 110:
+            T.QueueByte(kCloseDialogue, false);
+            State = 120;
+            return 1;
+
+        case 120:
+            // Which side of the traffic the communication window shows
+            // depends on the machine type.
+            if (channel.McType == "PANASERT/RS232" || channel.McType == "TDK/VC5A") {
+                T.StatusFlags |= Status::EchoTransmitted;
+            } else {
+                T.StatusFlags &= ~Status::EchoTransmitted;
+            }
+            if (channel.McType == "PANASERT/RS232") {
+                T.StatusFlags &= ~Status::ShowReceived;
+            } else {
+                T.StatusFlags |= Status::ShowReceived;
+            }
+            State = JobState::Completed;
+            return 1;
+
+        case JobState::Completed:
+            T.StatusFlags |= Status::SubSetUp;
+            T.CharTimeMs = CharTime(channel);
+            State = JobState::Finish;
+            return 1;
+
+        case JobState::Cancelled:
+            State = 0;
+            T.Engine.ActiveJobs &= ~Bit;
+            T.ReplyByteArmed = false;
+            T.ClearReply();
+            T.PostJobEvent(EV_CANCEL);
+            return 1;
+
+        case JobState::Failed:
+            T.ShowStatus(FailText, 0);
+            State = JobState::Finish;
+            return 1;
+
+        case JobState::Finish:
+            // The set-up's bytes are no reply for whoever reads the link next.
+            T.Engine.ActiveJobs &= ~Bit;
+            if (T.Engine.ActiveJobs == 0) T.Engine.EventMask = 0;
+            T.ReplyByteArmed = false;
+            T.ClearReply();
+            FailText.clear();
+            State = 0;
+            return 1;
+
+        default:
+            State = JobState::Finish;
+            return 1;
+    }
+}
