@@ -1,0 +1,10 @@
+#pragma once
+// The About box: the program's icon, "KOVA Version 1.0" and OK.
+
+#include <QDialog>
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
