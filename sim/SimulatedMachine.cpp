@@ -1,5 +1,6 @@
 #include "sim/SimulatedMachine.h"
 
+#include "sim/SimScheduler.h"
 #include "sim/SimulatedSubModule.h"
 
 void SimulatedMachine::Attach(SimulatedSubModule* subModule, SimScheduler* scheduler) {
@@ -26,4 +27,8 @@ void SimulatedMachine::SetBusyLine(bool on) {
 const SimLineParameters& SimulatedMachine::LineParameters() const {
     static const SimLineParameters kUnattached;
     return subModule_ ? subModule_->LineParameters() : kUnattached;
+}
+
+void SimulatedMachine::After(uint32_t delayMs, std::function<void()> task) {
+    if (scheduler_) scheduler_->ScheduleFor(alive_, delayMs, std::move(task));
 }

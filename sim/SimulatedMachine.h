@@ -9,6 +9,8 @@
 // module's scheduler; it may schedule its own work there (Scheduler()).
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +47,9 @@ protected:
     bool IsAttached() const { return subModule_ != nullptr; }
     // Valid once attached.
     SimScheduler& Scheduler() const { return *scheduler_; }
+    // Runs `task` after `delayMs` on the sub module's clock, unless the machine
+    // is gone by then (a machine replaced or destroyed with work still pending).
+    void After(uint32_t delayMs, std::function<void()> task);
     const SimLineParameters& LineParameters() const;
 
 private:
@@ -54,4 +59,5 @@ private:
     SimulatedSubModule* subModule_ = nullptr;
     SimScheduler* scheduler_ = nullptr;
     bool busy_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

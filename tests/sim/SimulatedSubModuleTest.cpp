@@ -248,6 +248,32 @@ TEST_F(SubModule, LinkDownLosesPendingAnswersAndResetsModesButKeepsTheLine) {
     EXPECT_EQ(sub.LineParameters().delayBits, 14);
 }
 
+// Answers "*" a while after each CR, as a machine prompt would.
+class PromptingMachine : public SimulatedMachine {
+public:
+    std::string TypeName() const override { return "DYNA/PERT"; }
+    void OnLineByte(uint8_t byte) override {
+        if (byte == '\r') After(100, [this] { SendToLine("*"); });
+    }
+};
+
+TEST_F(SubModule, MachineAnswersOnItsOwnTimeAndNotAfterItIsReplaced) {
+    Load(0xA0, 0);
+    sub.AttachMachine(std::make_unique<PromptingMachine>());
+    Send("\r");
+    loop.RunFor(90);
+    EXPECT_TRUE(out.empty());
+    loop.RunFor(30);
+    EXPECT_EQ(Text(out), "*");
+
+    out.clear();
+    Send("\r");
+    loop.RunFor(20);
+    sub.AttachMachine(std::make_unique<SilentMachine>("DYNA/PERT"));
+    loop.RunFor(500);
+    EXPECT_TRUE(out.empty());
+}
+
 TEST(SimLineParametersTest, LineByteDecodesBaudParityAndDataBits) {
     struct Case {
         uint8_t byte;
