@@ -112,7 +112,6 @@ int SimulatedSerialPort::Write(const uint8_t* data, int count) {
     uint64_t now = scheduler_.Now() * 1000;
     txFreeUs_ = std::max(txFreeUs_, now) + ByteTimeUs() * static_cast<uint64_t>(count);
     uint32_t delay = MsUntil(txFreeUs_, now);
-    std::weak_ptr<int> port = alive_;
     uint64_t epoch = openEpoch_;
     if (LineMatchesHost()) {
         // Bytes on the wire arrive even if the port is closed meanwhile.
