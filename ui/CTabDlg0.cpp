@@ -13,15 +13,6 @@
 #include "ui/QtText.h"
 
 namespace {
-// The link developer's sub module record, read when the engine has it.
-template <typename T>
-void ReadSubModuleInfo(const T& terminal, ProgramPageInput& input) {
-    if constexpr (requires { terminal.SubModuleInfo.SubModuleType; }) {
-        input.SubModuleType = terminal.SubModuleInfo.SubModuleType;
-        input.SubModuleVersion = terminal.SubModuleInfo.SubModuleVersion;
-    }
-}
-
 QPushButton* MakeButton(QWidget* parent, int id) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QStringLiteral("ctl%1").arg(id));
@@ -90,7 +81,8 @@ ProgramPageInput CTabDlg0::Input() const {
     input.StatusFlags = terminal_.StatusFlags;
     input.ActiveJobs = terminal_.Engine.ActiveJobs;
     input.Channel = terminal_.App.CurrentChannel;
-    ReadSubModuleInfo(terminal_, input);
+    input.SubModuleType = terminal_.SubInfo.SubModuleType;
+    input.SubModuleVersion = terminal_.SubInfo.SubModuleVersion;
     return input;
 }
 

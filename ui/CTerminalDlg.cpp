@@ -23,6 +23,7 @@
 #include "jobs/JobBits.h"
 #include "jobs/StatusBits.h"
 #include "jobs/WindowMessages.h"
+#include "link/LinkJobs.h"
 #include "serial/SerialPort.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
@@ -82,6 +83,7 @@ MessageBoxAnswer AnswerOf(int button) {
 CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWidget* parent)
     : QWidget(parent), app_(app), loop_(loop), view_(*this), terminal_(app, port, loop, view_) {
     setObjectName(QStringLiteral("CTerminalDlg"));
+    AddLinkJobs(terminal_);
     menuBar_ = new QMenuBar(this);
     aboutAction_ = menuBar_->addAction(QString());
     connect(aboutAction_, &QAction::triggered, this, [this] {
@@ -454,6 +456,12 @@ bool CTerminalDlg::HandleKeyEvent(QKeyEvent* event) {
         return SendMessage(WindowMsg::Key, code, static_cast<uint32_t>(KeyKind::SysChar)) != 0;
     }
     if (SendMessage(WindowMsg::Key, VirtualKey(key), static_cast<uint32_t>(KeyKind::KeyDown)) != 0) return true;
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        // Ctrl with a letter types its control code (Ctrl+C is 0x03), whatever
+        // text the keyboard layout attaches to the event.
+        SendMessage(WindowMsg::Key, static_cast<uint32_t>(key - Qt::Key_A + 1), static_cast<uint32_t>(KeyKind::Char));
+        return true;
+    }
     // Delete has no character, although Qt reports one.
     const QString text = key == Qt::Key_Delete ? QString() : event->text();
     if (text.isEmpty()) return false;
