@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@
 #include "sim/PseudoTerminal.h"
 #include "sim/RealTimeScheduler.h"
 #include "sim/SimulatedRadio.h"
+#include "sim/TdkVc5Machine.h"
+#include "sim/UniversalMachine.h"
 
 namespace {
 
@@ -105,6 +108,8 @@ int main(int argc, char** argv) {
 
     RealTimeScheduler scheduler;
     SimulatedRadio radio(scheduler);
+    radio.AttachMachine("000000000006", std::make_unique<TdkVc5Machine>());
+    radio.AttachMachine("000000000007", std::make_unique<UniversalMachine>());
     if (!options.ApplyTo(radio, error)) {
         std::fprintf(stderr, "kova-sim: %s\n", error.c_str());
         return 2;
