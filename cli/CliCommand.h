@@ -36,3 +36,4 @@ bool ParseCliInt(const std::string& text, int& value);
 // Command families.
 void AddChannelCommands(std::vector<CliCommand>& commands);
 void AddLangCommands(std::vector<CliCommand>& commands);
+void AddLinkCommands(std::vector<CliCommand>& commands);

@@ -9,6 +9,7 @@ const std::vector<CliCommand>& CliCommands()
         std::vector<CliCommand> list;
         AddChannelCommands(list);
         AddLangCommands(list);
+        AddLinkCommands(list);
         return list;
     }();
     return commands;

@@ -28,6 +28,7 @@ int ScanJob::Run(uint32_t event) {
 
     switch (State) {
         case 0:
+            Completed = false;
             T.RefreshPages();
             if (!(T.StatusFlags & Status::HostConfirmed)) return Refuse(Msg::CheckHostModule);
             // A scan runs only while no sub module is connected.
@@ -57,6 +58,7 @@ int ScanJob::Run(uint32_t event) {
             }
             if (reply == "OK") {
                 KillTimeout();
+                Completed = true;
                 T.ShowStatus(Msg::SubModuleSearchCompleted, 0);
                 State = JobState::Finish;
                 return 1;

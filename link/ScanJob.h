@@ -14,6 +14,8 @@ public:
     int Run(uint32_t event) override;
 
     static constexpr uint32_t kInquiryMs = 36000;
+    // The last inquiry ended with the host module's "OK".
+    bool Completed = false;
 
 private:
     // A refused scan ends without its finish state.

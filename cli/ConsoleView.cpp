@@ -1,0 +1,89 @@
+#include "cli/ConsoleView.h"
+
+#include <ostream>
+
+#include "link/ChannelSelectionModel.h"
+
+namespace {
+// The text of a status line without its "%d> " prefix or continuation blanks.
+std::string EntryText(const std::string& line) {
+    std::size_t i = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+    if (i > 0 && line.compare(i, 2, "> ") == 0) return line.substr(i + 2);
+    std::size_t start = line.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : line.substr(start);
+}
+
+const char* AnswerName(MessageBoxAnswer answer) {
+    switch (answer) {
+        case MessageBoxAnswer::Ok: return "OK";
+        case MessageBoxAnswer::Cancel: return "Cancel";
+        case MessageBoxAnswer::Yes: return "Yes";
+        case MessageBoxAnswer::No: return "No";
+        case MessageBoxAnswer::Retry: return "Retry";
+    }
+    return "Cancel";
+}
+}  // namespace
+
+ConsoleView::ConsoleView(std::ostream& out, std::ostream& err, bool answerYes, const std::string& commFile)
+    : out_(out), err_(err), answerYes_(answerYes), commFile_(commFile) {}
+
+void ConsoleView::AppendStatusLine(const std::string& line) {
+    err_ << line << std::endl;
+    if (scanLinesToOut_ && scanOpen_) {
+        // A module found by the inquiry: its 12-character address, a comma, its data.
+        std::string text = EntryText(line);
+        if (text.find(',') == 12) out_ << text << std::endl;
+    }
+}
+
+std::ostream* ConsoleView::Comm() {
+    if (commFile_.empty()) return nullptr;
+    if (commFile_ == "-") return &err_;
+    if (!commStream_.is_open()) commStream_.open(commFile_, std::ios::binary | std::ios::app);
+    return commStream_ ? &commStream_ : nullptr;
+}
+
+void ConsoleView::AppendCommText(const std::string& text) {
+    if (std::ostream* comm = Comm()) comm->write(text.data(), static_cast<std::streamsize>(text.size())).flush();
+}
+
+void ConsoleView::AppendTransmittedByte(uint8_t byte) {
+    if (std::ostream* comm = Comm()) {
+        if (byte == '\r') {
+            *comm << "\r\n";
+        } else {
+            comm->put(static_cast<char>(byte));
+        }
+        comm->flush();
+    }
+}
+
+void ConsoleView::CommBackspace() {
+    if (std::ostream* comm = Comm()) comm->put('\b').flush();
+}
+
+MessageBoxAnswer ConsoleView::AskMessageBox(const std::string& text, MessageBoxKind kind) {
+    MessageBoxAnswer answer = MessageBoxAnswer::Ok;
+    switch (kind) {
+        case MessageBoxKind::Ok: answer = MessageBoxAnswer::Ok; break;
+        case MessageBoxKind::OkCancel: answer = answerYes_ ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel; break;
+        case MessageBoxKind::YesNo: answer = answerYes_ ? MessageBoxAnswer::Yes : MessageBoxAnswer::No; break;
+        // Nobody can replug a cable for a script.
+        case MessageBoxKind::RetryCancel: answer = MessageBoxAnswer::Cancel; break;
+    }
+    err_ << (kind == MessageBoxKind::Ok ? "!! " : "?? ") << text << " [" << AnswerName(answer) << "]" << std::endl;
+    return answer;
+}
+
+bool ConsoleView::RunChannelSelection(ChannelSelectionModel& model) {
+    for (std::size_t row = 0; row < model.Rows().size(); ++row) {
+        if (model.Rows()[row].Channel == channelAnswer_) model.SelectRow(static_cast<int>(row));
+    }
+    bool chosen = channelAnswer_ > 0 && model.SelectedRow() >= 0 &&
+                  model.Rows()[model.SelectedRow()].Channel == channelAnswer_ && model.Accept();
+    err_ << "?? " << model.Title() << " [" << (chosen ? std::to_string(channelAnswer_) : std::string("Cancel"))
+         << "]" << std::endl;
+    return chosen;
+}

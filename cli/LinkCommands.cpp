@@ -1,0 +1,93 @@
+// kova-cli commands of the radio link: host, scan, connect.
+
+#include <ostream>
+
+#include "app/CKOVAApp.h"
+#include "cli/CliCommand.h"
+#include "cli/LinkSession.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+#include "jobs/WindowMessages.h"
+#include "link/ScanJob.h"
+
+namespace {
+
+// Reads "--channel N" (or "--channel=N") as the only argument.
+bool ParseChannelOption(CliArgs args, int& channel, std::string& error) {
+    channel = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--channel") {
+            if (i + 1 >= args.size()) {
+                error = "--channel needs a channel number";
+                return false;
+            }
+            value = args[++i];
+        } else if (args[i].rfind("--channel=", 0) == 0) {
+            value = args[i].substr(10);
+        } else {
+            error = "unexpected argument \"" + args[i] + "\"";
+            return false;
+        }
+        if (!ParseCliInt(value, channel) || !IsValidChannelNumber(channel)) {
+            error = "--channel needs a channel number from 1 to 99";
+            return false;
+        }
+    }
+    if (channel == 0) {
+        error = "--channel N is needed";
+        return false;
+    }
+    return true;
+}
+
+bool HostConfirmed(LinkSession& session) { return (session.Engine().StatusFlags & Status::HostConfirmed) != 0; }
+
+int RunHost(CliContext& context, CliArgs args) {
+    if (!args.empty()) return CliUsageError(context, "host takes no arguments");
+    LinkSession session(context);
+    session.Run(WindowMsg::StartHostCheck);
+    const bool confirmed = HostConfirmed(session);
+    if (confirmed) {
+        const HostModuleInfo& info = session.Engine().HostInfo;
+        context.Out << info.Address << '\t' << info.DeviceName << std::endl;
+    }
+    session.Close();
+    return confirmed ? kExitOk : kExitFailed;
+}
+
+int RunScan(CliContext& context, CliArgs args) {
+    if (!args.empty()) return CliUsageError(context, "scan takes no arguments");
+    LinkSession session(context);
+    session.View().SetScanLinesToOutput(true);
+    session.Run(WindowMsg::StartHostCheck);
+    bool completed = false;
+    if (HostConfirmed(session)) {
+        session.Run(WindowMsg::StartScan);
+        completed = session.Jobs().Scan.Completed;
+    }
+    session.Close();
+    return completed ? kExitOk : kExitFailed;
+}
+
+int RunConnect(CliContext& context, CliArgs args) {
+    int channel = 0;
+    std::string error;
+    if (!ParseChannelOption(args, channel, error)) return CliUsageError(context, error);
+    LinkSession session(context);
+    session.View().SetChannelAnswer(channel);
+    // The connect job confirms the host module itself first.
+    session.Run(WindowMsg::StartConnect);
+    const uint32_t flags = session.Engine().StatusFlags;
+    const bool connected = (flags & Status::SubConnected) && (flags & Status::SubSetUp);
+    session.Close();
+    return connected ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void AddLinkCommands(std::vector<CliCommand>& commands) {
+    commands.push_back({"host", "", RunHost});
+    commands.push_back({"scan", "", RunScan});
+    commands.push_back({"connect", "--channel N", RunConnect});
+}

@@ -1,0 +1,44 @@
+#pragma once
+// One run of the engine on the console for the link commands: the real PC
+// port, the Qt event loop without windows, the console view, the terminal and
+// its link jobs. Work is started with a window message and the loop runs
+// until no job is active; Close lets go of the port as closing the window does.
+
+#include <cstdint>
+#include <memory>
+
+#include "cli/CliContext.h"
+#include "cli/ConsoleView.h"
+#include "link/LinkJobs.h"
+
+class CSerialPort;
+class QCoreApplication;
+class QtEventLoop;
+class Terminal;
+
+class LinkSession {
+public:
+    explicit LinkSession(CliContext& context);
+    ~LinkSession();
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
+
+    Terminal& Engine() { return *terminal_; }
+    LinkJobs& Jobs() { return *jobs_; }
+    ConsoleView& View() { return view_; }
+
+    // Hands `message` to the engine and runs until no job is active.
+    void Run(uint32_t message);
+    // Hangs a connected sub module up and closes the port (when it is open).
+    void Close();
+
+private:
+    void RunUntilIdle();
+
+    std::unique_ptr<QCoreApplication> qtApp_;
+    std::unique_ptr<QtEventLoop> loop_;
+    ConsoleView view_;
+    std::unique_ptr<CSerialPort> port_;
+    std::unique_ptr<Terminal> terminal_;
+    std::unique_ptr<LinkJobs> jobs_;
+};
