@@ -24,6 +24,8 @@ public:
     int DispatchJobs(uint32_t code);
 
     bool IsActive(uint32_t bits) const { return (ActiveJobs & bits) != 0; }
+    // Whether a job has been registered for `bit`.
+    bool HasJob(uint32_t bit) const { return JobFor(bit) != nullptr; }
 
     uint32_t ActiveJobs = 0;
     uint32_t EventMask;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TransferItem.h"
 #include "jobs/JobEngine.h"
 #include "jobs/McProgramEntry.h"
 #include "jobs/StatusNumbering.h"
@@ -132,6 +133,20 @@ public:
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;
+
+    // ---- the file a download sends, and the selection it comes from ----
+    std::unique_ptr<uint8_t[]> FileBuffer;   // holds FileSize bytes while Status::FileBufferLoaded
+    uint32_t FileSize = 0;
+    uint32_t FileOffset = 0;                 // read position of the per-type job
+    TransferItem CurrentItem;                // the item being sent
+    TransferItemList PcFileList;             // what the transfer dialog chose
+    std::string TransferFolder;              // where those files are; for this run only
+    std::string SendLine;                    // the line sent last
+    uint8_t EndSeen = 0;                     // the line with the program's end mark went out
+    std::string McProgramName;               // name a PANASERT/RS232 machine registers
+    // A received ETX (0x03) ends a line as CR does: PANASERT/RS232 frames that
+    // end in ^C would otherwise never complete.
+    bool EtxEndsLine = false;
 
     // The programs stored on the machine, as the last list job read them
     // (emptied when a list job starts; the transfer dialogs offer them).

@@ -19,6 +19,7 @@ constexpr uint8_t kBusyOn = 0xFF;
 constexpr uint8_t kBackspace = 0x08;
 constexpr uint8_t kCr = 0x0D;
 constexpr uint8_t kLf = 0x0A;
+constexpr uint8_t kEtx = 0x03;
 
 bool IsPrintable(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
 }  // namespace
@@ -82,7 +83,7 @@ void Terminal::OnReceived() {
 
         // Line assembly.
         uint8_t c = byte;
-        bool endOfLine = byte == kCr || byte == kLf ||
+        bool endOfLine = byte == kCr || byte == kLf || (byte == kEtx && EtxEndsLine) ||
                          (byte == 0x00 && nullEndsLine && IsPrintable(static_cast<uint8_t>(PreviousByte)));
         if (byte >= 0x20 && byte <= 0x7F) {
             if (PartialLine.size() < kPartialLineLimit) PartialLine += static_cast<char>(byte);

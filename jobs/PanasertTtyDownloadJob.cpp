@@ -1,0 +1,214 @@
+#include "jobs/PanasertTtyDownloadJob.h"
+
+#include "jobs/JobBits.h"
+#include "jobs/JobEvents.h"
+#include "jobs/StatusBits.h"
+#include "jobs/Terminal.h"
+
+namespace {
+constexpr uint8_t kCr = 0x0D;
+constexpr uint8_t kEtx = 0x03;
+constexpr uint8_t kBusyReportsOn = 0x8E;
+constexpr uint8_t kBusyReportsOff = 0x8F;
+constexpr uint8_t kReadyReportsOn = 0x9A;
+}  // namespace
+
+PanasertTtyDownloadJob::PanasertTtyDownloadJob(Terminal& terminal, DownloadDispatcher& dispatcher)
+    : DownloadJob(terminal, JobBit::DownloadPanasertTty, dispatcher) {}
+
+int PanasertTtyDownloadJob::Run(uint32_t event) {
+    ApplyStartAndCancel(event);
+    uint32_t& mask = T.Engine.EventMask;
+    switch (State) {
+        case 0:
+            T.StatusFlags &= ~Status::LinkIdle;
+            mask = kDefaultEventMask;
+            T.EndSeen = 0;
+            State = 10;
+            ArmTimeout(kQuietMs);
+            return 0;
+
+        case 10:
+            // The machine's line must be quiet for a while before the reader starts.
+            if (event & EV_DATA) {
+                ArmTimeout(kQuietMs);
+                return 0;
+            }
+            if (!(event & EV_TIMEOUT)) return 0;
+            State = 30;
+            return 1;
+
+        case 30:
+            State = 32;
+            ArmTimeout(kReplyWaitMs);
+            return SendEchoed(kCr) ? 0 : 1;
+
+        case 32:
+            if (event & EV_TIMEOUT) {
+                FailWith(T.Text(Msg::NoResponseFromMc));
+                return 1;
+            }
+            if (!EchoArrived()) return 0;
+            KillTimeout();
+            State = 40;
+            return 1;
+
+        case 40:
+            T.PartialLine.clear();
+            T.LastReplyLine.clear();
+            T.ReceivedText.clear();
+            State = 42;
+            ArmTimeout(kReplyWaitMs);
+            return Send("RF,") ? 0 : 1;
+
+        case 42:
+            if (T.PartialLine == "RF," || T.LastReplyLine == "RF,") {
+                KillTimeout();
+                T.StatusFlags |= Status::EchoTransmitted;
+                ShowDownloading();
+                ShowTime();
+                State = 60;
+                return 1;
+            }
+            if (event & EV_TIMEOUT) {
+                FailWith(T.Text(Msg::NoResponseFromMc));
+                return 1;
+            }
+            return 0;
+
+        case 60:
+            if (T.SubInfo.SubModuleVersion < kReadyReportVersion) {
+                mask |= EV_TX_EMPTY;
+                State = 70;
+                return 1;
+            }
+            State = 62;
+            ArmTimeout(kEchoWaitMs);
+            return SendEchoed(kReadyReportsOn) ? 0 : 1;
+
+        case 62:
+            if (event & EV_TIMEOUT) {
+                mask |= EV_TX_EMPTY;
+            } else if (EchoArrived()) {
+                KillTimeout();
+                mask |= EV_RESUME;
+            } else {
+                return 0;
+            }
+            State = 70;
+            return 1;
+
+        case 70: {
+            T.FileOffset = 0;
+            ShowTime();
+            State = 80;
+            ArmTimeout(kReplyWaitMs);
+            bool queued = true;
+            for (int i = 0; i < kLeaderNuls; ++i) queued = queued && T.QueueByteNoPump(0x00, false);
+            queued = queued && T.QueueByteNoPump(kCr, false);
+            T.TransmitPump();
+            if (!queued) {
+                FailWith(T.Text(Msg::DownloadingFailed));
+                return 1;
+            }
+            return 0;
+        }
+
+        case 80:
+            if (event & (EV_TX_EMPTY | EV_RESUME)) {
+                State = 90;
+                return 1;
+            }
+            if (event & EV_TIMEOUT) {
+                FailWith(T.Text(Msg::DownloadingFailed));
+                return 1;
+            }
+            return 0;
+
+        case 90: {
+            if (T.EndSeen) {
+                State = 100;
+                return 1;
+            }
+            std::string line = ReadLine() ? T.SendLine : std::string("*");
+            T.SendLine = line;
+            State = 80;
+            ArmTimeout(kReplyWaitMs);
+            if (!Send(line + "\r\n")) return 1;
+            if (line.find('*') != std::string::npos) T.EndSeen = 1;
+            return 0;
+        }
+
+        case 100:
+            if (mask & EV_RESUME) {
+                State = 130;
+                return 1;
+            }
+            State = 102;
+            ArmTimeout(kEchoWaitMs);
+            return SendEchoed(kBusyReportsOn) ? 0 : 1;
+
+        case 102:
+            if (event & EV_TIMEOUT) {
+                T.ShowStatus(T.Text(Msg::FailedToSetupModule) + "(" + std::to_string(State) + ")", 0);
+                State = JobState::Completed;
+                return 1;
+            }
+            if (!EchoArrived()) return 0;
+            KillTimeout();
+            State = 110;
+            ArmTimeout(kQuietMs);
+            return 0;
+
+        case 110:
+            // Waits until the machine has been quiet for a while.
+            if (!(event & EV_TIMEOUT)) {
+                ArmTimeout(kQuietMs);
+                return 0;
+            }
+            State = 120;
+            return 1;
+
+        case 120:
+            State = 122;
+            ArmTimeout(kEchoWaitMs);
+            return SendEchoed(kBusyReportsOff) ? 0 : 1;
+
+        case 122:
+            if (event & EV_TIMEOUT) {
+                T.ShowStatus(T.Text(Msg::FailedToSetupModule) + "(" + std::to_string(State) + ")", 0);
+                State = JobState::Completed;
+                return 1;
+            }
+            if (!EchoArrived()) return 0;
+            KillTimeout();
+            State = JobState::Completed;
+            return 1;
+
+        case 130:
+            State = JobState::Completed;
+            return 1;
+
+        case JobState::Completed:
+            return Complete();
+
+        case JobState::Cancelled:
+            T.QueueByte(kEtx, false);
+            return CancelDownload();
+
+        case JobState::Failed:
+            return ShowFailure();
+
+        case JobState::Finish:
+            T.StatusFlags &= ~Status::EchoTransmitted;
+            return FinishDownload();
+
+        case JobState::Unknown:
+            State = JobState::Finish;
+            return 1;
+
+        default:
+            State = JobState::Unknown;
+            return 1;
+    }
+}
