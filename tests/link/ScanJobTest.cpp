@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "link/LinkFixture.h"
+#include "link/ScanJob.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ TEST_F(ScanJobTest, EveryModuleInRangeIsListed) {
     EXPECT_EQ(texts.front(), "Searching sub modules.");
     for (int i = 0; i < 6; ++i) EXPECT_EQ(texts[1 + i].substr(0, 13), "00000000000" + std::to_string(i < 4 ? i + 1 : i + 2) + ",");
     EXPECT_EQ(texts.back(), "Sub modules searching completed.");
+    EXPECT_TRUE(jobs.Scan.Completed);
     EXPECT_EQ(HostCommands().back(), "AT+BTINQ?");
     EXPECT_FALSE(view.ScanDialogOpen);
 }
@@ -33,6 +35,7 @@ TEST_F(ScanJobTest, StopCancelsTheInquiry) {
     EXPECT_LT(loop.NowMs(), 5000u);
     EXPECT_EQ(HostCommands().back(), "AT+BTCANCEL");
     EXPECT_EQ(StatusTexts().back(), "Stop searching of sub modules.");
+    EXPECT_FALSE(jobs.Scan.Completed);
     EXPECT_FALSE(view.ScanDialogOpen);
 }
 
@@ -44,6 +47,7 @@ TEST_F(ScanJobTest, SilentInquiryEndsAfter36Seconds) {
     ASSERT_TRUE(RunUntilIdle());
     EXPECT_GE(loop.NowMs() - start, 36000u);
     EXPECT_EQ(StatusTexts().back(), "Failed to Searching sub modules.");
+    EXPECT_FALSE(jobs.Scan.Completed);
     EXPECT_FALSE(view.ScanDialogOpen);
 }
 
