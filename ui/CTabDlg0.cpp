@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -96,6 +97,11 @@ void CTabDlg0::Refresh() {
     cancel_->setText(ToQ(view_.CancelCaption));
     status_->setText(ToQ(view_.StatusLine));
     status_->setToolTip(ToQ(view_.StatusLine));
+
+    // Room around each caption, in whichever language it is.
+    for (QPushButton* button : {connect_, download_, upload_, system_, cancel_}) {
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 32);
+    }
 
     connect_->setEnabled(view_.ConnectEnabled);
     download_->setEnabled(view_.DownloadEnabled);

@@ -15,7 +15,8 @@
 
 namespace {
 // Debug aid for documentation: KOVA_GRAB=FILE saves a picture of the window
-// KOVA_GRAB_AFTER_MS (default 4000) after start and keeps running.
+// KOVA_GRAB_AFTER_MS (default 4000) after start and then closes the window as
+// the close box does.
 void ScheduleGrab(QWidget& window) {
     const QString file = qEnvironmentVariable("KOVA_GRAB");
     if (file.isEmpty()) return;
@@ -23,6 +24,7 @@ void ScheduleGrab(QWidget& window) {
     int delay = qEnvironmentVariableIntValue("KOVA_GRAB_AFTER_MS", &ok);
     QTimer::singleShot(ok ? delay : 4000, &window, [&window, file] {
         if (!window.grab().save(file)) qWarning("kova: could not save %s", qPrintable(file));
+        window.close();
     });
 }
 }  // namespace
