@@ -227,13 +227,6 @@ intptr_t CTerminalDlg::SendMessage(uint32_t message, uint32_t wParam, uint32_t l
     }
 }
 
-void CTerminalDlg::PostMessage(uint32_t message, uint32_t wParam, uint32_t lParam) {
-    QPointer<CTerminalDlg> self(this);
-    loop_.Post([self, message, wParam, lParam] {
-        if (self) self->SendMessage(message, wParam, lParam);
-    });
-}
-
 void CTerminalDlg::ShowStatus(const std::string& text, int mode) { terminal_.ShowStatus(text, mode); }
 
 // ---- pages ------------------------------------------------------------------------

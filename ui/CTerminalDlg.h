@@ -59,8 +59,6 @@ public:
     // A window message from a page, a dialog or the serial port; returns the
     // handler's result. Engine messages go to Terminal::HandleMessage.
     intptr_t SendMessage(uint32_t message, uint32_t wParam = 0, uint32_t lParam = 0);
-    // The same, later on the UI thread (safe from any thread).
-    void PostMessage(uint32_t message, uint32_t wParam = 0, uint32_t lParam = 0);
 
     // ---- what the engine shows (through QtTerminalView) ----
     void AppendStatusLine(const std::string& line);
