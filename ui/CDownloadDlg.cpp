@@ -1,0 +1,354 @@
+#include "ui/CDownloadDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/CKOVAApp.h"
+#include "jobs/Terminal.h"
+#include "ui/CQuickViewDlg.h"
+#include "ui/QtText.h"
+
+namespace {
+
+constexpr std::size_t kQuickViewLimit = 4u << 20;
+
+QPushButton* MakeButton(const std::string& caption, QWidget* parent) {
+    auto* button = new QPushButton(ToQ(caption), parent);
+    // Enter in the edits must not press a button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel::TextOf& text, QWidget* parent)
+    : QDialog(parent), model_(model), text_(text) {
+    PickFolder = [](QWidget* p, const QString& title, const QString& start) {
+        return QFileDialog::getExistingDirectory(p, title, start);
+    };
+    PickFile = [](QWidget* p, const QString& start, const QString& filter) {
+        return QFileDialog::getOpenFileName(p, QString(), start, filter);
+    };
+
+    setWindowTitle(ToQ(model_.Caption()));
+
+    path_ = new QLineEdit(this);
+    path_->setTextMargins(5, 0, 0, 0);
+    QPalette blue = path_->palette();
+    blue.setColor(QPalette::Text, Qt::blue);
+    path_->setPalette(blue);
+    path_->installEventFilter(this);
+
+    list_ = new QTableWidget(this);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setShowGrid(true);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(20);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
+    list_->setColumnCount(static_cast<int>(columns.size()));
+    QStringList titles;
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        titles << ToQ(columns[i].Title);
+        list_->setColumnWidth(i, columns[i].Width);
+    }
+    list_->setHorizontalHeaderLabels(titles);
+    list_->horizontalHeader()->setStretchLastSection(true);
+
+    // The in-place name edit lives over the cell being renamed.
+    nameEdit_ = new QLineEdit(list_->viewport());
+    nameEdit_->setTextMargins(5, 0, 5, 0);
+    QPalette red = nameEdit_->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    red.setColor(QPalette::Base, Qt::white);
+    nameEdit_->setPalette(red);
+    nameEdit_->hide();
+    nameEdit_->installEventFilter(this);
+
+    delayLabel_ = new QLabel(ToQ(text_(Msg::SysDelayBitsLabel)), this);
+    delayBits_ = new QComboBox(this);
+    for (const std::string& choice : DownloadDialogModel::DelayBitChoices()) delayBits_->addItem(ToQ(choice));
+    delayBits_->setCurrentIndex(model_.SystemForm() ? model_.PreselectedDelayBits() : -1);
+    delayLabel_->setVisible(model_.SystemForm());
+    delayBits_->setVisible(model_.SystemForm());
+
+    findFolder_ = MakeButton(text_(Msg::FindTheFolder), this);
+    changeFolder_ = MakeButton(text_(Msg::ChangeChannelFolder), this);
+    folderOpen_ = MakeButton(text_(Msg::FolderOpen), this);
+    refresh_ = MakeButton(text_(Msg::Refresh), this);
+    download_ = MakeButton(text_(Msg::ProgramDownloadButton), this);
+
+    auto* delayRow = new QHBoxLayout;
+    delayRow->addWidget(delayLabel_);
+    delayRow->addWidget(delayBits_);
+    delayRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {findFolder_, changeFolder_, folderOpen_, refresh_}) buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(download_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(path_);
+    layout->addWidget(list_, 1);
+    layout->addLayout(delayRow);
+    layout->addLayout(buttons);
+    resize(720, 460);
+
+    connect(list_, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        model_.Click(row, column);
+        SyncButtons();
+    });
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        switch (model_.DoubleClick(row, column)) {
+            case DownloadDialogModel::DoubleClickResult::Selected: SyncCells(); break;
+            case DownloadDialogModel::DoubleClickResult::StartRename: StartRename(); break;
+            case DownloadDialogModel::DoubleClickResult::Nothing: break;
+        }
+        SyncButtons();
+    });
+    connect(list_, &QTableWidget::itemSelectionChanged, this, &CDownloadDlg::OnSelectionChanged);
+    connect(list_, &QWidget::customContextMenuRequested, this, &CDownloadDlg::OnContextMenu);
+    connect(delayBits_, &QComboBox::currentTextChanged, this,
+            [this](const QString& bits) { model_.SetSysDelayBits(ToStd(bits)); });
+    connect(findFolder_, &QPushButton::clicked, this, &CDownloadDlg::OnFindFolder);
+    connect(folderOpen_, &QPushButton::clicked, this, &CDownloadDlg::OnFolderOpen);
+    connect(refresh_, &QPushButton::clicked, this, [this] {
+        model_.Refresh(ToStd(path_->text()));
+        FillList();
+    });
+    connect(changeFolder_, &QPushButton::clicked, this, [this] {
+        model_.ChangeFolderOfChannel();
+        SyncButtons();
+    });
+    connect(download_, &QPushButton::clicked, this, &CDownloadDlg::OnDownload);
+
+    FillList();
+}
+
+QString CDownloadDlg::FileFilter(const std::string& pattern) {
+    QString p = ToQ(pattern);
+    // "*.*" means every file on the Windows side; here a name needs no dot.
+    QString match = p == QLatin1String("*.*") ? QStringLiteral("*") : p;
+    return QStringLiteral("NCD file(%1) (%2);;All files(*.*) (*)").arg(p, match);
+}
+
+// ---- showing the model ---------------------------------------------------------------
+
+void CDownloadDlg::FillList() {
+    filling_ = true;
+    nameEdit_->hide();
+    path_->setText(ToQ(model_.PathPattern()));
+    list_->clearContents();
+    list_->setRowCount(static_cast<int>(model_.Rows().size()));
+    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
+    for (int row = 0; row < list_->rowCount(); ++row) {
+        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+            auto* item = new QTableWidgetItem;
+            if (columns[column].Centered) item->setTextAlignment(Qt::AlignCenter);
+            list_->setItem(row, column, item);
+        }
+    }
+    shownVersion_ = model_.ListVersion();
+    list_->clearSelection();
+    for (int row : model_.SelectedRows()) list_->selectRow(row);
+    filling_ = false;
+    SyncCells();
+    SyncButtons();
+}
+
+void CDownloadDlg::SyncCells() {
+    if (shownVersion_ != model_.ListVersion()) {
+        FillList();
+        return;
+    }
+    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
+    for (int row = 0; row < list_->rowCount(); ++row) {
+        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+            QString text = ToQ(model_.CellText(row, columns[column].Kind));
+            if (list_->item(row, column)->text() != text) list_->item(row, column)->setText(text);
+        }
+    }
+}
+
+void CDownloadDlg::SyncButtons() {
+    const DownloadDialogModel::Buttons& b = model_.ButtonStates();
+    findFolder_->setEnabled(b.FindFolder);
+    changeFolder_->setEnabled(b.ChangeFolder);
+    folderOpen_->setEnabled(b.FolderOpen);
+    refresh_->setEnabled(b.Refresh);
+    download_->setEnabled(b.Download);
+}
+
+void CDownloadDlg::OnSelectionChanged() {
+    if (filling_) return;
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(index.row());
+    model_.SetSelection(rows);
+    SyncButtons();
+}
+
+// ---- actions -------------------------------------------------------------------------
+
+void CDownloadDlg::OnContextMenu(const QPoint& position) {
+    QModelIndex index = list_->indexAt(position);
+    std::vector<DownloadDialogModel::MenuEntry> entries = model_.ContextMenu(index.row(), index.column());
+    SyncButtons();
+    QMenu menu(this);
+    for (const DownloadDialogModel::MenuEntry& entry : entries) {
+        DownloadDialogModel::Action action = entry.What;
+        menu.addAction(ToQ(entry.Text), this, [this, action] { RunAction(action); });
+    }
+    menu.exec(list_->viewport()->mapToGlobal(position));
+}
+
+void CDownloadDlg::RunAction(DownloadDialogModel::Action action) {
+    switch (action) {
+        case DownloadDialogModel::Action::Select: model_.Select(); break;
+        case DownloadDialogModel::Action::Deselect: model_.Deselect(); break;
+        case DownloadDialogModel::Action::Rename: StartRename(); return;
+        case DownloadDialogModel::Action::QuickView: ShowQuickView(); return;
+        case DownloadDialogModel::Action::Download: OnDownload(); return;
+    }
+    SyncCells();
+    SyncButtons();
+}
+
+void CDownloadDlg::StartRename() {
+    int row = -1;
+    std::string text;
+    if (!model_.BeginRename(row, text)) return;
+    int column = -1;
+    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        if (columns[i].Kind == DownloadDialogModel::ColumnKind::ProgramName) column = i;
+    }
+    if (column < 0) {
+        model_.CancelRename();
+        return;
+    }
+    QTableWidgetItem* item = list_->item(row, column);
+    list_->scrollToItem(item);
+    nameEdit_->setGeometry(list_->visualItemRect(item));
+    nameEdit_->setText(ToQ(text));
+    nameEdit_->show();
+    nameEdit_->setFocus();
+    nameEdit_->selectAll();
+}
+
+void CDownloadDlg::CommitRename() {
+    if (!nameEdit_->isVisible()) return;
+    nameEdit_->hide();
+    model_.CommitRename(ToStd(nameEdit_->text()));
+    SyncCells();
+    SyncButtons();
+}
+
+void CDownloadDlg::CancelRename() {
+    nameEdit_->hide();
+    model_.CancelRename();
+    list_->setFocus();
+}
+
+void CDownloadDlg::RestorePath() {
+    path_->setText(ToQ(model_.PathPattern()));
+    list_->setFocus();
+}
+
+void CDownloadDlg::ShowQuickView() {
+    std::string path = model_.QuickViewPath();
+    if (path.empty()) return;
+    std::string text;
+    bool cut = false;
+    if (!DownloadDialogModel::LoadViewText(path, kQuickViewLimit, text, cut)) {
+        text = text_(Msg::FileNotOpen);
+    } else if (cut) {
+        text += "\n...";
+    }
+    CQuickViewDlg view(ToQ(text_(Msg::QuickViewTitle) + " - " + path), ToQ(text), this);
+    view.exec();
+}
+
+void CDownloadDlg::OnFindFolder() {
+    QString folder = PickFolder(this, ToQ(text_(Msg::SelectPatternProgramFolder)), ToQ(model_.CurrentFolder()));
+    model_.FolderChosen(ToStd(folder));
+    SyncCells();
+    SyncButtons();
+}
+
+void CDownloadDlg::OnFolderOpen() {
+    QString chosen = PickFile(this, ToQ(model_.CurrentFolder()), FileFilter(model_.FilePattern()));
+    model_.FileOpenDone(ToStd(chosen));
+    FillList();
+}
+
+void CDownloadDlg::OnDownload() {
+    if (nameEdit_->isVisible()) CommitRename();
+    DownloadRequest request;
+    if (!model_.Download(request)) return;
+    result_ = request;
+    accept();
+}
+
+bool CDownloadDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == path_) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                RestorePath();
+                return true;
+            }
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                list_->setFocus();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Refresh reads the path itself.
+            if (QApplication::focusWidget() != refresh_ && model_.ApplyPathEdit(ToStd(path_->text()))) FillList();
+        }
+    } else if (watched == nameEdit_) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                CancelRename();
+                return true;
+            }
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                CommitRename();
+                list_->setFocus();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            CommitRename();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool ShowDownloadDialog(QWidget* parent, Terminal& terminal, DownloadRequest& request) {
+    CKOVAApp& app = terminal.App;
+    auto text = [&terminal](Msg row) { return terminal.Text(row); };
+    DownloadDialogModel model(
+        app.CurrentChannel, terminal.McProgramList, request, text,
+        [&terminal](const std::string& line) { terminal.ShowStatus(line, 1); },
+        [&app](const ChannelConfig& channel) { return app.SaveChannelConfig(channel); });
+    model.Initialize();
+    CDownloadDlg dialog(model, text, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const DownloadRequest& result = dialog.Result();
+    request.TransferFolder = result.TransferFolder;
+    request.Files = result.Files;
+    request.SysDelayBits = result.SysDelayBits;
+    return !request.Files.empty();
+}

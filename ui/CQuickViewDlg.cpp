@@ -1,0 +1,84 @@
+#include "ui/CQuickViewDlg.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace {
+
+// A plain-text view that paints the line numbers in a margin on its left.
+class NumberedView : public QPlainTextEdit {
+public:
+    explicit NumberedView(QWidget* parent) : QPlainTextEdit(parent), gutter_(new Gutter(this)) {
+        connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { UpdateMargin(); });
+        connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+            if (dy != 0) {
+                gutter_->scroll(0, dy);
+            } else {
+                gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+            }
+        });
+        UpdateMargin();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPlainTextEdit::resizeEvent(event);
+        QRect area = contentsRect();
+        gutter_->setGeometry(QRect(area.left(), area.top(), GutterWidth(), area.height()));
+    }
+
+private:
+    class Gutter : public QWidget {
+    public:
+        explicit Gutter(NumberedView* view) : QWidget(view), view_(view) {}
+        QSize sizeHint() const override { return QSize(view_->GutterWidth(), 0); }
+
+    protected:
+        void paintEvent(QPaintEvent* event) override { view_->PaintGutter(event->rect()); }
+
+    private:
+        NumberedView* view_;
+    };
+
+    int GutterWidth() const {
+        int digits = QString::number(std::max(1, blockCount())).size();
+        return 10 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+    }
+    void UpdateMargin() { setViewportMargins(GutterWidth(), 0, 0, 0); }
+
+    void PaintGutter(const QRect& rect) {
+        QPainter painter(gutter_);
+        painter.fillRect(rect, palette().color(QPalette::AlternateBase));
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        QTextBlock block = firstVisibleBlock();
+        int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+        while (block.isValid() && top <= rect.bottom()) {
+            int height = qRound(blockBoundingRect(block).height());
+            if (block.isVisible() && top + height >= rect.top()) {
+                painter.drawText(0, top, gutter_->width() - 5, fontMetrics().height(), Qt::AlignRight,
+                                 QString::number(CQuickViewDlg::LineNumberOf(block.blockNumber())));
+            }
+            block = block.next();
+            top += height;
+        }
+    }
+
+    Gutter* gutter_;
+};
+
+}  // namespace
+
+CQuickViewDlg::CQuickViewDlg(const QString& title, const QString& text, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    viewer_ = new NumberedView(this);
+    viewer_->setReadOnly(true);
+    viewer_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    viewer_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    viewer_->setPlainText(text);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(viewer_);
+    resize(640, 480);
+}

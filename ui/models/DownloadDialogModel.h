@@ -1,0 +1,181 @@
+#pragma once
+// The rules of the download dialog, without Qt: the files of a folder, the
+// machine program names the user gives them, the remarks against the
+// machine's program list, the button states, and what OK hands back. The Qt
+// dialog (CDownloadDlg) shows this model and forwards the user's actions.
+//
+// Two modes: program-name mode for machines that store programs by name
+// (TDK/VC5, UNIVERSAL), where any number of files get a program name each;
+// single-file mode for the others and for the system program form, where the
+// one selected file is sent.
+//
+// The model touches no widget. It reads the folder (ListPcFiles), saves the
+// channel through the function it is given, and shows texts in the status
+// window through another.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ChannelConfig.h"
+#include "app/TransferItem.h"
+#include "jobs/DownloadRequest.h"
+#include "jobs/McProgramEntry.h"
+#include "lang/Msg.h"
+
+class DownloadDialogModel {
+public:
+    using TextOf = std::function<std::string(Msg)>;
+    using ShowStatus = std::function<void(const std::string& text)>;
+    using SaveChannel = std::function<int(const ChannelConfig& channel)>;
+
+    enum class ColumnKind { No, Size, FileName, ProgramName, Remarks };
+    struct Column {
+        ColumnKind Kind;
+        std::string Title;
+        int Width;       // pixels
+        bool Centered;
+    };
+
+    struct Row {
+        TransferItem Item;     // file name, length, and the "Program name in MC"
+        std::string Remarks;
+        bool Selected = false;
+    };
+
+    struct Buttons {
+        bool FindFolder = true;
+        bool ChangeFolder = false;
+        bool FolderOpen = true;
+        bool Refresh = true;
+        bool QuickView = false;
+        bool Download = false;
+    };
+
+    enum class Action { Select, Deselect, Rename, QuickView, Download };
+    struct MenuEntry {
+        std::string Text;
+        Action What;
+    };
+
+    // What a double click asks of the dialog.
+    enum class DoubleClickResult { Nothing, Selected, StartRename };
+
+    // `channel` is the current channel (its folder may be changed and saved);
+    // `mcPrograms` the machine's program list. Both must outlive the model.
+    DownloadDialogModel(ChannelConfig& channel, const McProgramEntryList& mcPrograms,
+                        const DownloadRequest& request, TextOf text, ShowStatus status, SaveChannel save);
+
+    // Title, path and the first reading of the list.
+    void Initialize();
+
+    // ---- what the dialog shows ----
+    bool ProgramNameMode() const { return programNames_; }
+    bool SystemForm() const { return system_; }
+    std::string Caption() const;
+    const std::string& DialogTitle() const { return dialogTitle_; }
+    void SetDialogTitle(const std::string& title) { dialogTitle_ = title; }
+    std::vector<Column> Columns() const;
+    const std::vector<Row>& Rows() const { return rows_; }
+    std::string CellText(int row, ColumnKind column) const;
+    const Buttons& ButtonStates() const { return buttons_; }
+    // Grows each time the list is read again (the rows are new then).
+    int ListVersion() const { return listVersion_; }
+
+    const std::string& PathPattern() const { return pathPattern_; }
+    const std::string& FilePattern() const { return filePattern_; }
+    // The folder the list shows: the folder part of the path.
+    std::string CurrentFolder() const;
+
+    // The system form's delay bits: "0" to "200", and which is preselected
+    // (35 for UNIVERSAL and TDK/VC5, else none: -1).
+    static std::vector<std::string> DelayBitChoices();
+    int PreselectedDelayBits() const;
+    const std::string& SysDelayBits() const { return sysDelayBits_; }
+    void SetSysDelayBits(const std::string& bits) { sysDelayBits_ = bits; }
+
+    // The machine-name rule of the channel's type.
+    std::string MachineName(const std::string& text) const;
+
+    // ---- the user's actions ----
+    void SetSelection(const std::vector<int>& rows);
+    std::vector<int> SelectedRows() const;
+    void Click(int row, int column);
+    int ClickedRow() const { return clickedRow_; }
+    ColumnKind ClickedColumn() const;
+    DoubleClickResult DoubleClick(int row, int column);
+    // The context menu for the cell just right-clicked (possibly empty).
+    std::vector<MenuEntry> ContextMenu(int row, int column);
+
+    // The clicked row and every selected row get their file name, through
+    // the machine-name rule, as program name.
+    void Select();
+    // The clicked row and every selected row lose their program name.
+    void Deselect();
+
+    // In-place editing of the clicked row's program name. Begin gives the
+    // text to edit (false when the clicked cell cannot be edited); Commit
+    // takes the edited text; Cancel leaves the cell as it was.
+    bool BeginRename(int& row, std::string& text);
+    void CommitRename(const std::string& text);
+    void CancelRename();
+    bool Renaming() const { return renameRow_ >= 0; }
+
+    // The path edit lost the focus holding `text`: the list is read again
+    // when the path changed. A path naming a folder shows that folder's files.
+    bool ApplyPathEdit(const std::string& text);
+    // Refresh: reads the list for the path in the edit.
+    void Refresh(const std::string& text);
+    // The folder browser's answer (empty: cancelled).
+    void FolderChosen(const std::string& folder);
+    // After the file-open dialog: the list is read again; a chosen file
+    // (full path, empty when none) brings its folder and is selected.
+    void FileOpenDone(const std::string& chosenPath);
+    // Makes the shown folder the channel's folder and saves the channel.
+    void ChangeFolderOfChannel();
+
+    // The file "Quick View" shows: the single selected row, else the clicked
+    // row; empty when there is none.
+    std::string QuickViewPath() const;
+    // Reads a file for viewing: at most `limit` bytes, CR LF and lone CR
+    // become LF, other control bytes but tab show as '.'. False when the file
+    // cannot be read.
+    static bool LoadViewText(const std::string& path, std::size_t limit, std::string& text, bool& cut);
+
+    // Downloading (PC->MC): fills `request` (folder, files, delay bits);
+    // true when there is something to send and the dialog may end with OK.
+    bool Download(DownloadRequest& request) const;
+
+    static constexpr const char* kDefaultFilePattern = "*.*";
+
+private:
+    void ReadList();
+    void Recompute();
+    void ComputeRemarks(Row& row) const;
+    bool AnySelectedHasName() const;
+    int SelectedCount() const;
+    std::vector<int> TargetRows() const;
+    bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
+    std::string PathForText(const std::string& text) const;
+
+    ChannelConfig& channel_;
+    const McProgramEntryList& mcPrograms_;
+    TextOf text_;
+    ShowStatus status_;
+    SaveChannel save_;
+
+    bool programNames_ = false;
+    bool system_ = false;
+    std::string dialogTitle_;
+    std::string pathPattern_;
+    std::string filePattern_ = kDefaultFilePattern;
+    std::string sysDelayBits_;
+
+    std::vector<Row> rows_;
+    Buttons buttons_;
+    int listVersion_ = 0;
+    int clickedRow_ = -1;
+    int clickedColumn_ = -1;
+    int renameRow_ = -1;
+};
