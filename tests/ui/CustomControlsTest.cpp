@@ -97,3 +97,15 @@ TEST(ColourControls, ColoursApplyOnlyWithABackground) {
     EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(0, 0, 0));
     EXPECT_EQ(edit.palette().color(QPalette::Text), QColor(0, 255, 0));
 }
+
+TEST(ColourControls, BottomAlignedBoxKeepsItsLineAtTheBottomWhenResized) {
+    C_EditCtrl box;
+    box.resize(200, 80);
+    box.show();
+    box.setPlainText(QStringLiteral("NAME.NCD"));
+    box.AlignTextBottom();
+    const int lowMargin = box.viewport()->geometry().top();
+    EXPECT_GT(lowMargin, 0);
+    box.resize(200, 120);
+    EXPECT_EQ(box.viewport()->geometry().top(), lowMargin + 40);
+}
