@@ -19,8 +19,10 @@
 #include <QVBoxLayout>
 
 #include "app/CKOVAApp.h"
+#include "jobs/DownloadJobs.h"
 #include "jobs/EventLoop.h"
 #include "jobs/JobBits.h"
+#include "jobs/ListJobs.h"
 #include "jobs/StatusBits.h"
 #include "jobs/WindowMessages.h"
 #include "link/LinkJobs.h"
@@ -28,6 +30,8 @@
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CDownloadDlg.h"
+#include "ui/CIn_MC_prog_dlg.h"
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/CSelChannelDlg.h"
 #include "ui/CTabDlg0.h"
@@ -84,6 +88,8 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
     : QWidget(parent), app_(app), loop_(loop), view_(*this), terminal_(app, port, loop, view_) {
     setObjectName(QStringLiteral("CTerminalDlg"));
     AddLinkJobs(terminal_);
+    AddListJobs(terminal_);
+    AddDownloadJobs(terminal_);
     menuBar_ = new QMenuBar(this);
     aboutAction_ = menuBar_->addAction(QString());
     connect(aboutAction_, &QAction::triggered, this, [this] {
@@ -510,19 +516,16 @@ void CTerminalDlg::CloseScanDialog() {
     scanDialog_ = nullptr;
 }
 
-bool CTerminalDlg::RunDownloadDialog(DownloadRequest&) {
-    // The download dialog is not built yet: the dispatcher sees a cancelled choice.
-    ShowStatus("Download dialog not available in this build.", 0);
-    return false;
+bool CTerminalDlg::RunDownloadDialog(DownloadRequest& request) {
+    bool ok = ShowDownloadDialog(this, terminal_, request);
+    FocusCommWindow();
+    return ok;
 }
 
 bool CTerminalDlg::AskProgramName(const std::string& title, std::string& name) {
-    bool ok = false;
-    QString text = QInputDialog::getText(this, windowTitle(), ToQ(title), QLineEdit::Normal, ToQ(name), &ok);
+    bool ok = AskMcProgramName(this, [this](Msg row) { return terminal_.Text(row); }, title, name);
     FocusCommWindow();
-    if (!ok) return false;
-    name = ToStd(text);
-    return true;
+    return ok;
 }
 
 // ---- closing ----------------------------------------------------------------------
