@@ -40,7 +40,11 @@ int DynaPertDownloadJob::CheckEcho() {
     T.StatusFlags &= ~Status::LineAvailable;
     Retries = 0;
     ArmTimeout(kEchoWaitMs);
-    if (!Send(T.SendLine + "\r")) return 1;
+    if (!Send(T.SendLine + "\r")) {
+        // Stops the machine so that it keeps no part of the program.
+        T.QueueByte(kEtx, false);
+        return 1;
+    }
     return 0;
 }
 
@@ -65,9 +69,9 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 return 1;
             }
             if (T.PartialLine == "*") {
-                KillTimeout();
-                State = 40;
-                return 1;
+                State = 30;
+                ArmTimeout(kSettleMs);
+                return 0;
             }
             if (!(event & EV_DATA)) return 0;
             ArmTimeout(kReplyWaitMs);
@@ -82,6 +86,17 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 return Send("N") ? 0 : 1;
             }
             return 0;
+
+        case 30:
+            // A ready mark that an earlier ETX asked for may still be on its
+            // way; it must not run into the echo of "L".
+            if (event & EV_DATA) {
+                ArmTimeout(kSettleMs);
+                return 0;
+            }
+            if (!(event & EV_TIMEOUT)) return 0;
+            State = 40;
+            return 1;
 
         case 40:
             ShowDownloading();

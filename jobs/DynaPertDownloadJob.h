@@ -16,6 +16,8 @@ public:
 
     static constexpr uint32_t kReplyWaitMs = 10000;
     static constexpr uint32_t kEchoWaitMs = 500;
+    // Quiet time after the ready mark before loading starts.
+    static constexpr uint32_t kSettleMs = 500;
     // Echo waits of 500 ms, each followed by a 0x00 nudge, before giving up.
     static constexpr int kMaxEchoWaits = 20;
 

@@ -16,7 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "sim/DynaPertMachine.h"
 #include "sim/KovaSimOptions.h"
+#include "sim/PanasertRs232Machine.h"
+#include "sim/PanasertTtyMachine.h"
 #include "sim/PseudoTerminal.h"
 #include "sim/RealTimeScheduler.h"
 #include "sim/SimulatedRadio.h"
@@ -108,6 +111,9 @@ int main(int argc, char** argv) {
 
     RealTimeScheduler scheduler;
     SimulatedRadio radio(scheduler);
+    radio.AttachMachine("000000000001", std::make_unique<DynaPertMachine>());
+    radio.AttachMachine("000000000002", std::make_unique<PanasertRs232Machine>());
+    radio.AttachMachine("000000000003", std::make_unique<PanasertTtyMachine>());
     radio.AttachMachine("000000000006", std::make_unique<TdkVc5Machine>());
     radio.AttachMachine("000000000007", std::make_unique<UniversalMachine>());
     if (!options.ApplyTo(radio, error)) {

@@ -1,0 +1,83 @@
+#include "sim/DynaPertMachine.h"
+
+namespace {
+constexpr uint8_t kEtx = 0x03;
+constexpr uint8_t kCr = 0x0D;
+}  // namespace
+
+void DynaPertMachine::Ready() {
+    mode_ = Mode::Idle;
+    SendToLine("*");
+}
+
+void DynaPertMachine::OnLineByte(uint8_t byte) {
+    received_.push_back(byte);
+    ++activity_;
+    if (!answering_) return;
+
+    if (byte == kEtx) {
+        if (mode_ == Mode::Loading) {
+            ++aborts_;
+            loading_.clear();
+        }
+        line_.clear();
+        if (mode_ == Mode::Question && pendingQuestion_ == '~') {
+            Ready();
+        } else if (wakeQuestion_ != 0) {
+            pendingQuestion_ = wakeQuestion_;
+            wakeQuestion_ = 0;
+            mode_ = Mode::Question;
+            SendToLine(std::string(1, pendingQuestion_));
+        } else {
+            Ready();
+        }
+        return;
+    }
+
+    switch (mode_) {
+        case Mode::Question:
+            if (pendingQuestion_ == '?' && byte == 'N') Ready();
+            return;
+        case Mode::Idle:
+            if (byte == 'L') {
+                mode_ = Mode::Loading;
+                loading_.clear();
+                line_.clear();
+                SendToLine("L\r\n");
+                uint64_t activity = activity_;
+                After(kEndQuietMs, [this, activity] { CheckEnd(activity); });
+            }
+            return;
+        case Mode::Loading:
+            if (byte == kCr) {
+                TakeLine();
+            } else if (byte >= 0x20 && byte < 0x80) {
+                line_ += static_cast<char>(byte);
+            }
+            return;
+    }
+}
+
+void DynaPertMachine::TakeLine() {
+    if (line_.empty()) return;
+    std::string line = line_;
+    line_.clear();
+    loading_.push_back(line);
+    int number = static_cast<int>(loading_.size());
+    if (stopAfterLines_ >= 0 && number > stopAfterLines_) {
+        answering_ = false;
+        return;
+    }
+    std::string echo = line;
+    if (number == wrongEchoLine_) echo.back() = echo.back() == '0' ? '1' : '0';
+    SendToLine(echo + "\r\n");
+    uint64_t activity = activity_;
+    After(kEndQuietMs, [this, activity] { CheckEnd(activity); });
+}
+
+void DynaPertMachine::CheckEnd(uint64_t activity) {
+    if (mode_ != Mode::Loading || activity != activity_ || !answering_) return;
+    programs_.push_back(loading_);
+    loading_.clear();
+    Ready();
+}
