@@ -37,3 +37,4 @@ bool ParseCliInt(const std::string& text, int& value);
 void AddChannelCommands(std::vector<CliCommand>& commands);
 void AddLangCommands(std::vector<CliCommand>& commands);
 void AddLinkCommands(std::vector<CliCommand>& commands);
+void AddListCommands(std::vector<CliCommand>& commands);

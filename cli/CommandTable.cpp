@@ -10,6 +10,7 @@ const std::vector<CliCommand>& CliCommands()
         AddChannelCommands(list);
         AddLangCommands(list);
         AddLinkCommands(list);
+        AddListCommands(list);
         return list;
     }();
     return commands;

@@ -54,6 +54,11 @@ void LinkSession::Run(uint32_t message) {
     RunUntilIdle();
 }
 
+void LinkSession::RunJob(uint32_t jobBit) {
+    terminal_->StartJob(jobBit);
+    RunUntilIdle();
+}
+
 void LinkSession::RunUntilIdle() {
     auto idle = [this] { return terminal_->Engine.ActiveJobs == 0; };
     if (idle()) return;

@@ -29,6 +29,8 @@ public:
 
     // Hands `message` to the engine and runs until no job is active.
     void Run(uint32_t message);
+    // Starts the job of `jobBit` and runs until no job is active.
+    void RunJob(uint32_t jobBit);
     // Hangs a connected sub module up and closes the port (when it is open).
     void Close();
 

@@ -77,7 +77,10 @@ int TdkVc5ListJob::AwaitPrompt(uint32_t event, bool lastTry) {
 }
 
 int TdkVc5ListJob::Run(uint32_t event) {
-    if (event == EV_START) State = JobState::Begin;
+    if (event == EV_START) {
+        State = JobState::Begin;
+        Completed = false;
+    }
     if (event & EV_CANCEL) return Cancel();
     if (!(T.StatusFlags & Status::SubConnected) && State != JobState::Finish) {
         KillTimeout();
@@ -144,6 +147,7 @@ int TdkVc5ListJob::Run(uint32_t event) {
             return 0;
 
         case JobState::Completed:
+            Completed = true;
             State = JobState::Finish;
             return 1;
 

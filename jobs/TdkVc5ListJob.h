@@ -16,6 +16,9 @@ public:
     ~TdkVc5ListJob() override;
     int Run(uint32_t event) override;
 
+    // Whether the last run read the whole listing (an empty one included).
+    bool Completed = false;
+
     static constexpr uint32_t kFirstReplyTimeoutMs = 5000;
     static constexpr uint32_t kReplyTimeoutMs = 10000;
     static constexpr std::size_t kListingLimit = 4u << 20;

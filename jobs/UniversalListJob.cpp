@@ -36,7 +36,10 @@ int UniversalListJob::Cancel() {
 }
 
 int UniversalListJob::Run(uint32_t event) {
-    if (event == EV_START) State = JobState::Begin;
+    if (event == EV_START) {
+        State = JobState::Begin;
+        Completed = false;
+    }
     if (event & EV_CANCEL) return Cancel();
     if (!(T.StatusFlags & Status::SubConnected) && State != JobState::Finish) {
         KillTimeout();
@@ -98,6 +101,7 @@ int UniversalListJob::Run(uint32_t event) {
             return 0;
 
         case JobState::Completed:
+            Completed = true;
             State = JobState::Finish;
             return 1;
 

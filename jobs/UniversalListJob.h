@@ -19,6 +19,9 @@ public:
     ~UniversalListJob() override;
     int Run(uint32_t event) override;
 
+    // Whether the last run read the whole listing (an empty one included).
+    bool Completed = false;
+
     // The prompt line the machine showed before "NAMES".
     const std::string& UniversalPrompt() const { return prompt_; }
 
