@@ -38,3 +38,4 @@ void AddChannelCommands(std::vector<CliCommand>& commands);
 void AddLangCommands(std::vector<CliCommand>& commands);
 void AddLinkCommands(std::vector<CliCommand>& commands);
 void AddListCommands(std::vector<CliCommand>& commands);
+void AddDownloadCommands(std::vector<CliCommand>& commands);

@@ -11,6 +11,7 @@ const std::vector<CliCommand>& CliCommands()
         AddLangCommands(list);
         AddLinkCommands(list);
         AddListCommands(list);
+        AddDownloadCommands(list);
         return list;
     }();
     return commands;

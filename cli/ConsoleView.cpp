@@ -87,3 +87,19 @@ bool ConsoleView::RunChannelSelection(ChannelSelectionModel& model) {
          << "]" << std::endl;
     return chosen;
 }
+
+bool ConsoleView::RunDownloadDialog(DownloadRequest& request) {
+    if (downloadAnswer_.Files.empty()) return false;
+    request.TransferFolder = downloadAnswer_.TransferFolder;
+    request.Files = downloadAnswer_.Files;
+    request.SysDelayBits = downloadAnswer_.SysDelayBits;
+    return true;
+}
+
+bool ConsoleView::AskProgramName(const std::string& title, std::string& name) {
+    err_ << "?? " << title << " [" << (programNameAnswer_ ? *programNameAnswer_ : std::string("Cancel")) << "]"
+         << std::endl;
+    if (!programNameAnswer_) return false;
+    name = *programNameAnswer_;
+    return true;
+}

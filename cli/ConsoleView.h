@@ -7,8 +7,10 @@
 
 #include <fstream>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
+#include "jobs/DownloadRequest.h"
 #include "jobs/TerminalView.h"
 
 class ConsoleView : public TerminalView {
@@ -39,8 +41,12 @@ public:
     void OpenScanDialog() override { scanOpen_ = true; }
     void CloseScanDialog() override { scanOpen_ = false; }
     // The transfer commands answer these; the link commands never open them.
-    bool RunDownloadDialog(DownloadRequest&) override { return false; }
-    bool AskProgramName(const std::string&, std::string&) override { return false; }
+    // The download dialog is answered with the files of the command line.
+    void SetDownloadAnswer(const DownloadRequest& answer) { downloadAnswer_ = answer; }
+    // The program-name prompt is answered with this name; none declines it.
+    void SetProgramNameAnswer(std::optional<std::string> name) { programNameAnswer_ = std::move(name); }
+    bool RunDownloadDialog(DownloadRequest& request) override;
+    bool AskProgramName(const std::string& title, std::string& name) override;
     void EndProgram() override { ended_ = true; }
 
 private:
@@ -55,4 +61,6 @@ private:
     bool scanLinesToOut_ = false;
     bool scanOpen_ = false;
     bool ended_ = false;
+    DownloadRequest downloadAnswer_;
+    std::optional<std::string> programNameAnswer_;
 };

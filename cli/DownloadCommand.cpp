@@ -1,0 +1,171 @@
+// kova-cli download: sends NC program files to the machine of a channel.
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "app/CKOVAApp.h"
+#include "app/PathRules.h"
+#include "cli/CliCommand.h"
+#include "cli/LinkSession.h"
+#include "jobs/DownloadDispatcher.h"
+#include "jobs/DownloadJobs.h"
+#include "jobs/DownloadRequest.h"
+#include "jobs/Job.h"
+#include "jobs/ListJobs.h"
+#include "jobs/Terminal.h"
+#include "jobs/WindowMessages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DownloadArgs {
+    int Channel = 0;
+    std::optional<std::string> ProgramName;
+    // Presses "Start downloading" for machines that wait for a start signal;
+    // the machine types that have one take it up.
+    bool Start = false;
+    std::vector<std::string> Files;   // FILE[=PROGRAM], as given
+};
+
+// "--name VALUE" or "--name=VALUE" at args[i]; false when args[i] is not that option.
+bool OptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing) {
+    missing = false;
+    if (args[i] == name) {
+        if (i + 1 >= args.size()) {
+            missing = true;
+            return true;
+        }
+        value = args[++i];
+        return true;
+    }
+    if (args[i].rfind(name + "=", 0) == 0) {
+        value = args[i].substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
+    bool filesOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        bool missing = false;
+        if (filesOnly || args[i].empty() || args[i][0] != '-' || args[i] == "-") {
+            parsed.Files.push_back(args[i]);
+        } else if (args[i] == "--") {
+            filesOnly = true;
+        } else if (OptionValue(args, i, "--channel", value, missing)) {
+            if (missing || !ParseCliInt(value, parsed.Channel) || !IsValidChannelNumber(parsed.Channel)) {
+                error = "--channel needs a channel number from 1 to 99";
+                return false;
+            }
+        } else if (OptionValue(args, i, "--program-name", value, missing)) {
+            if (missing) {
+                error = "--program-name needs a name";
+                return false;
+            }
+            parsed.ProgramName = value;
+        } else if (args[i] == "--start") {
+            parsed.Start = true;
+        } else {
+            error = "unknown option \"" + args[i] + "\"";
+            return false;
+        }
+    }
+    if (parsed.Channel == 0) {
+        error = "--channel N is needed";
+        return false;
+    }
+    if (parsed.Files.empty()) {
+        error = "no file to send";
+        return false;
+    }
+    return true;
+}
+
+// Splits FILE[=PROGRAM]. A name that exists as given is a file even when it holds '='.
+void SplitFileArg(const std::string& arg, std::string& file, std::string& program) {
+    std::error_code error;
+    std::size_t eq = arg.rfind('=');
+    std::size_t slash = arg.rfind('/');
+    if (eq == std::string::npos || (slash != std::string::npos && eq < slash) || fs::exists(arg, error)) {
+        file = arg;
+        program.clear();
+        return;
+    }
+    file = arg.substr(0, eq);
+    program = arg.substr(eq + 1);
+}
+
+// The dialog's answer: the files in one folder, listed so that the dispatcher,
+// which takes the last chosen first, sends them in the order given.
+bool BuildRequest(const DownloadArgs& parsed, const ChannelConfig& channel, DownloadRequest& request,
+                  std::string& error) {
+    const bool longNames = channel.McType == "UNIVERSAL";
+    const bool shortNames = channel.McType == "TDK/VC5";
+    std::optional<fs::path> folder;
+    for (auto arg = parsed.Files.rbegin(); arg != parsed.Files.rend(); ++arg) {
+        std::string file;
+        std::string program;
+        SplitFileArg(*arg, file, program);
+        std::error_code ec;
+        fs::path path = fs::absolute(fs::path(file), ec).lexically_normal();
+        if (ec || !path.has_filename()) {
+            error = "\"" + file + "\" does not name a file";
+            return false;
+        }
+        if (folder && *folder != path.parent_path()) {
+            error = "all files must stand in one folder";
+            return false;
+        }
+        folder = path.parent_path();
+
+        TransferItem item;
+        item.FileName = path.filename().string();
+        uint64_t size = fs::file_size(path, ec);
+        item.Length = ec ? 0 : size;
+        if (longNames || shortNames) {
+            item.McProgramName = CleanMcProgramName(program.empty() ? item.FileName : program,
+                                                    longNames ? McNameForm::Long : McNameForm::Short);
+        }
+        request.Files.push_back(item);
+    }
+    request.TransferFolder = folder ? folder->string() : std::string();
+    return true;
+}
+
+int RunDownload(CliContext& context, CliArgs args) {
+    DownloadArgs parsed;
+    std::string error;
+    if (!ParseArgs(args, parsed, error)) return CliUsageError(context, error);
+
+    ChannelConfig channel;
+    channel.Channel = parsed.Channel;
+    context.App.SetDefaultChannelConfig(channel);
+    context.App.LoadChannelConfig(channel);
+    DownloadRequest request;
+    if (!BuildRequest(parsed, channel, request, error)) return CliUsageError(context, error);
+
+    LinkSession session(context);
+    AddListJobs(session.Engine());
+    DownloadDispatcher& dispatcher = AddDownloadJobs(session.Engine());
+    session.View().SetChannelAnswer(parsed.Channel);
+    session.View().SetDownloadAnswer(request);
+    session.View().SetProgramNameAnswer(parsed.ProgramName);
+    session.Run(WindowMsg::StartDownload);
+
+    const DownloadDispatcher::RunResult& run = dispatcher.LastRun();
+    const bool completed = run.EndState == JobState::Completed && run.FilesNotCompleted == 0 &&
+                           run.FilesCompleted == static_cast<int>(request.Files.size());
+    session.Close();
+    return completed ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void AddDownloadCommands(std::vector<CliCommand>& commands) {
+    commands.push_back({"download", "--channel N [--program-name NAME] [--start] FILE[=PROGRAM] ...", RunDownload});
+}
