@@ -5,9 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,24 +14,11 @@
 #include <unistd.h>
 
 #include "platform/QSettingsStore.h"
+#include "support/KovaCliRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string ReadWhole(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class CliEndToEndTest : public ::testing::Test {
 protected:
@@ -57,7 +42,7 @@ protected:
     }
 
     // Runs kova-cli in root/work with a clean, non-Korean environment.
-    CliRun Run(const std::vector<std::string>& args)
+    CliResult Run(const std::vector<std::string>& args)
     {
         const fs::path outFile = root / "stdout";
         const fs::path errFile = root / "stderr";
@@ -83,13 +68,13 @@ protected:
             ::execve(cli.c_str(), argv.data(), env.data());
             ::_exit(127);
         }
-        CliRun run;
+        CliResult run;
         int status = 0;
         if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-            run.Status = WEXITSTATUS(status);
+            run.exitCode = WEXITSTATUS(status);
         }
-        run.Out = ReadWhole(outFile);
-        run.Err = ReadWhole(errFile);
+        run.out = ReadWholeFile(outFile);
+        run.err = ReadWholeFile(errFile);
         return run;
     }
 
@@ -101,14 +86,14 @@ protected:
 
 TEST_F(CliEndToEndTest, ChannelSetShowListDelete)
 {
-    CliRun set = Run({"channel", "set", "7", "--type", "PANASERT/RS232", "McName=LINE7"});
-    ASSERT_EQ(set.Status, 0) << set.Err;
-    EXPECT_EQ(set.Out, "");
+    CliResult set = Run({"channel", "set", "7", "--type", "PANASERT/RS232", "McName=LINE7"});
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(set.out, "");
 
-    CliRun show = Run({"channel", "show", "7"});
-    ASSERT_EQ(show.Status, 0) << show.Err;
+    CliResult show = Run({"channel", "show", "7"});
+    ASSERT_EQ(show.exitCode, 0) << show.err;
     const std::string home = (root / "home").string();
-    EXPECT_EQ(show.Out, "SubSerial=000000000000\n"
+    EXPECT_EQ(show.out, "SubSerial=000000000000\n"
                         "McType=PANASERT/RS232\n"
                         "McName=LINE7\n"
                         "McBaudRate=4800\n"
@@ -127,39 +112,39 @@ TEST_F(CliEndToEndTest, ChannelSetShowListDelete)
     // Values change one at a time; the rest of the record stays.
     ASSERT_EQ(Run({"channel", "set", "3", "SubSerial=0123456789AB", "NCD File Folder= /srv/nc/3/ ",
                    "PNR P_NAME=1"})
-                  .Status,
+                  .exitCode,
               0);
-    ASSERT_EQ(Run({"channel", "set", "3", "McDelayBit=40"}).Status, 0);
-    const std::string three = Run({"channel", "show", "3"}).Out;
+    ASSERT_EQ(Run({"channel", "set", "3", "McDelayBit=40"}).exitCode, 0);
+    const std::string three = Run({"channel", "show", "3"}).out;
     EXPECT_NE(three.find("SubSerial=0123456789AB\n"), std::string::npos) << three;
     EXPECT_NE(three.find("NCD File Folder=/srv/nc/3\n"), std::string::npos) << three;
     EXPECT_NE(three.find("McDelayBit=40\n"), std::string::npos) << three;
     EXPECT_NE(three.find("PNR P_NAME=1\n"), std::string::npos) << three;
     EXPECT_NE(three.find("McType=USM\n"), std::string::npos) << three;
 
-    CliRun list = Run({"channels"});
-    ASSERT_EQ(list.Status, 0) << list.Err;
-    EXPECT_EQ(list.Out, "01\t3\tUSM\tUSM\t0123456789AB\n"
+    CliResult list = Run({"channels"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out, "01\t3\tUSM\tUSM\t0123456789AB\n"
                         "02\t7\tLINE7\tPANASERT/RS232\t000000000000\n");
 
-    EXPECT_EQ(Run({"channel", "delete", "7"}).Status, 0);
-    CliRun again = Run({"channel", "delete", "7"});
-    EXPECT_EQ(again.Status, 1);
-    EXPECT_FALSE(again.Err.empty());
-    EXPECT_EQ(Run({"channel", "show", "7"}).Status, 1);
-    EXPECT_EQ(Run({"channels"}).Out, "01\t3\tUSM\tUSM\t0123456789AB\n");
+    EXPECT_EQ(Run({"channel", "delete", "7"}).exitCode, 0);
+    CliResult again = Run({"channel", "delete", "7"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_FALSE(again.err.empty());
+    EXPECT_EQ(Run({"channel", "show", "7"}).exitCode, 1);
+    EXPECT_EQ(Run({"channels"}).out, "01\t3\tUSM\tUSM\t0123456789AB\n");
 }
 
 TEST_F(CliEndToEndTest, ChannelNumbersOutsideOneTo99AreRefused)
 {
     for (const char* number : {"100", "0", "-5"}) {
-        EXPECT_EQ(Run({"channel", "set", number, "McName=X"}).Status, 1) << number;
-        EXPECT_EQ(Run({"channel", "show", number}).Status, 1) << number;
-        EXPECT_EQ(Run({"channel", "delete", number}).Status, 1) << number;
+        EXPECT_EQ(Run({"channel", "set", number, "McName=X"}).exitCode, 1) << number;
+        EXPECT_EQ(Run({"channel", "show", number}).exitCode, 1) << number;
+        EXPECT_EQ(Run({"channel", "delete", number}).exitCode, 1) << number;
     }
-    EXPECT_EQ(ReadWhole(SettingsFile()).find("CHANNEL_"), std::string::npos);
-    EXPECT_EQ(Run({"channel", "set", "99"}).Status, 0);
-    EXPECT_EQ(Run({"channels"}).Out, "01\t99\tUSM\tUSM\t000000000000\n");
+    EXPECT_EQ(ReadWholeFile(SettingsFile()).find("CHANNEL_"), std::string::npos);
+    EXPECT_EQ(Run({"channel", "set", "99"}).exitCode, 0);
+    EXPECT_EQ(Run({"channels"}).out, "01\t99\tUSM\tUSM\t000000000000\n");
 }
 
 TEST_F(CliEndToEndTest, UsageErrorsExitTwoWithUsageAndTouchNothing)
@@ -189,28 +174,28 @@ TEST_F(CliEndToEndTest, UsageErrorsExitTwoWithUsageAndTouchNothing)
         for (const std::string& arg : args) {
             joined += arg + ' ';
         }
-        CliRun run = Run(args);
-        EXPECT_EQ(run.Status, 2) << joined;
-        EXPECT_EQ(run.Out, "") << joined;
-        EXPECT_NE(run.Err.find("usage: kova-cli"), std::string::npos) << joined;
+        CliResult run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << joined;
+        EXPECT_EQ(run.out, "") << joined;
+        EXPECT_NE(run.err.find("usage: kova-cli"), std::string::npos) << joined;
     }
     // A refused set did not make the channel.
-    EXPECT_EQ(Run({"channel", "show", "7"}).Status, 1);
+    EXPECT_EQ(Run({"channel", "show", "7"}).exitCode, 1);
 }
 
 TEST_F(CliEndToEndTest, LangShowUsesStoredOrGivenLanguage)
 {
-    CliRun english = Run({"--lang", "0", "lang", "show", "276"});
-    EXPECT_EQ(english.Status, 0) << english.Err;
-    EXPECT_EQ(english.Out, "File over write\n");
+    CliResult english = Run({"--lang", "0", "lang", "show", "276"});
+    EXPECT_EQ(english.exitCode, 0) << english.err;
+    EXPECT_EQ(english.out, "File over write\n");
 
-    CliRun beyond = Run({"lang", "show", "277"});
-    EXPECT_EQ(beyond.Status, 0);
-    EXPECT_EQ(beyond.Out, "\n");
+    CliResult beyond = Run({"lang", "show", "277"});
+    EXPECT_EQ(beyond.exitCode, 0);
+    EXPECT_EQ(beyond.out, "\n");
 
-    CliRun korean = Run({"--lang", "1", "lang", "show", "147"});
-    EXPECT_EQ(korean.Status, 0);
-    EXPECT_EQ(korean.Out, "RTS :\n");
+    CliResult korean = Run({"--lang", "1", "lang", "show", "147"});
+    EXPECT_EQ(korean.exitCode, 0);
+    EXPECT_EQ(korean.out, "RTS :\n");
 
     // --lang is for this run only: the stored language is still the one the
     // first start chose for a non-Korean system.
@@ -218,18 +203,18 @@ TEST_F(CliEndToEndTest, LangShowUsesStoredOrGivenLanguage)
 
     // The stored language is used without --lang.
     QSettingsStore(SettingsFile()).WriteInt("COMMON", "LANGUAGE", 1);
-    EXPECT_NE(Run({"lang", "show", "276"}).Out, "File over write\n");
-    EXPECT_EQ(Run({"--lang=0", "lang", "show", "276"}).Out, "File over write\n");
+    EXPECT_NE(Run({"lang", "show", "276"}).out, "File over write\n");
+    EXPECT_EQ(Run({"--lang=0", "lang", "show", "276"}).out, "File over write\n");
 }
 
 TEST_F(CliEndToEndTest, LangExportWritesTheShippedHeader)
 {
-    CliRun run = Run({"lang", "export"});
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Out, "");
+    CliResult run = Run({"lang", "export"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
     const fs::path written = root / "work" / "SetDefaultMultiLanguageStr.h";
     ASSERT_TRUE(fs::exists(written));
-    EXPECT_TRUE(ReadWhole(written) == ReadWhole(KOVA_DEFAULT_TABLE_HEADER))
+    EXPECT_TRUE(ReadWholeFile(written) == ReadWholeFile(KOVA_DEFAULT_TABLE_HEADER))
         << "the exported header differs from lang/SetDefaultMultiLanguageStr.h";
 }
 

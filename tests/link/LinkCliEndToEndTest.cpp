@@ -2,90 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 
-extern char** environ;
+#include "support/CliSimSession.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class LinkCliEndToEndTest : public ::testing::Test {
+class LinkCliEndToEndTest : public CliSimSession {
 protected:
-    void SetUp() override {
-        const char* build = std::getenv("KOVA_BUILD_DIR");
-        ASSERT_NE(build, nullptr) << "KOVA_BUILD_DIR is not set";
-        buildDir_ = build;
-        char pattern[] = "/tmp/kova-link-e2e-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        temp_ = pattern;
-        setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
-        link_ = temp_ / "trx";
-
-        std::string sim = (buildDir_ / "sim" / "kova-sim").string();
-        std::string linkArg = link_.string();
-        char* argv[] = {sim.data(), const_cast<char*>("--link"), linkArg.data(), nullptr};
-        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv, environ), 0);
-        // The simulator makes the link once its pseudo-terminal is ready.
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        ASSERT_TRUE(fs::exists(link_)) << "kova-sim made no link";
-    }
-
-    void TearDown() override {
-        if (simPid_ > 0) {
-            kill(simPid_, SIGTERM);
-            waitpid(simPid_, nullptr, 0);
-        }
-        std::error_code ignored;
-        if (!temp_.empty()) fs::remove_all(temp_, ignored);
-    }
-
-    CliResult Cli(const std::string& arguments) {
-        fs::path out = temp_ / "out.txt";
-        fs::path err = temp_ / "err.txt";
-        std::string command = (buildDir_ / "cli" / "kova-cli").string() + " " + arguments + " >" + out.string() +
-                              " 2>" + err.string() + " </dev/null";
-        int status = std::system(command.c_str());
-        CliResult result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(out);
-        result.err = ReadFile(err);
-        return result;
-    }
-
-    std::string Port() const { return "--port " + link_.string() + " --lang 0 "; }
-
-    fs::path buildDir_;
-    fs::path temp_;
-    fs::path link_;
-    pid_t simPid_ = 0;
+    LinkCliEndToEndTest() : CliSimSession("link") {}
 };
 
 TEST_F(LinkCliEndToEndTest, HostPrintsTheModulesAddressAndName) {

@@ -1,0 +1,88 @@
+#pragma once
+// The fixture of the kova-cli end-to-end tests against kova-sim, in real time:
+// each test gets a fresh temporary folder that holds the settings
+// (XDG_CONFIG_HOME) and the simulator's link, a kova-sim serving that link,
+// and Cli() to run the built kova-cli through the shell with its streams
+// collected.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include "support/KovaCliRun.h"
+
+extern char** environ;
+
+class CliSimSession : public ::testing::Test {
+protected:
+    // `name` tells the temporary folders of the suites apart: /tmp/kova-<name>-e2e-...
+    explicit CliSimSession(std::string name) : name_(std::move(name)) {}
+
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        const char* build = std::getenv("KOVA_BUILD_DIR");
+        ASSERT_NE(build, nullptr) << "KOVA_BUILD_DIR is not set";
+        buildDir_ = build;
+        std::string pattern = "/tmp/kova-" + name_ + "-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        temp_ = pattern;
+        setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
+        link_ = temp_ / "trx";
+
+        std::string sim = (buildDir_ / "sim" / "kova-sim").string();
+        std::string linkArg = link_.string();
+        char* argv[] = {sim.data(), const_cast<char*>("--link"), linkArg.data(), nullptr};
+        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv, environ), 0);
+        // The simulator makes the link once its pseudo-terminal is ready.
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ASSERT_TRUE(fs::exists(link_)) << "kova-sim made no link";
+    }
+
+    void TearDown() override {
+        if (simPid_ > 0) {
+            kill(simPid_, SIGTERM);
+            waitpid(simPid_, nullptr, 0);
+        }
+        std::error_code ignored;
+        if (!temp_.empty()) std::filesystem::remove_all(temp_, ignored);
+    }
+
+    // Runs kova-cli with `arguments` (shell words) and no input.
+    CliResult Cli(const std::string& arguments) {
+        std::filesystem::path out = temp_ / "out.txt";
+        std::filesystem::path err = temp_ / "err.txt";
+        std::string command = (buildDir_ / "cli" / "kova-cli").string() + " " + arguments + " >" +
+                              out.string() + " 2>" + err.string() + " </dev/null";
+        int status = std::system(command.c_str());
+        CliResult result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadWholeFile(out);
+        result.err = ReadWholeFile(err);
+        return result;
+    }
+
+    // The global options that point kova-cli at the simulator, in English.
+    std::string Port() const { return "--port " + link_.string() + " --lang 0 "; }
+
+    std::filesystem::path buildDir_;
+    std::filesystem::path temp_;
+    std::filesystem::path link_;
+    pid_t simPid_ = 0;
+
+private:
+    std::string name_;
+};
