@@ -31,6 +31,17 @@ std::optional<int> ChannelArgument(CliContext& context, const std::string& text,
     return channel;
 }
 
+// The only argument of "channel show N" and "channel delete N".
+std::optional<int> SoleChannelArgument(CliContext& context, CliArgs args, const std::string& action,
+                                       int& status)
+{
+    if (args.size() != 1) {
+        status = CliUsageError(context, "channel " + action + " takes one channel number");
+        return std::nullopt;
+    }
+    return ChannelArgument(context, args[0], status);
+}
+
 std::string NoRecordText(int channel)
 {
     return "channel " + std::to_string(channel) + " has no record";
@@ -116,10 +127,7 @@ int RunChannels(CliContext& context, CliArgs args)
         if (!context.App.ChannelKeyExists(channel)) {
             continue;
         }
-        ChannelConfig config;
-        config.Channel = channel;
-        context.App.SetDefaultChannelConfig(config);
-        context.App.LoadChannelConfig(config);
+        const ChannelConfig config = LoadChannelRecord(context, channel);
         char number[16];
         std::snprintf(number, sizeof number, "%02d", ++row);
         context.Out << number << '\t' << channel << '\t' << config.McName << '\t' << config.McType
@@ -131,18 +139,14 @@ int RunChannels(CliContext& context, CliArgs args)
 
 int RunShow(CliContext& context, CliArgs args)
 {
-    if (args.size() != 1) {
-        return CliUsageError(context, "channel show takes one channel number");
-    }
     int status = kExitOk;
-    const std::optional<int> channel = ChannelArgument(context, args[0], status);
+    const std::optional<int> channel = SoleChannelArgument(context, args, "show", status);
     if (!channel) {
         return status;
     }
-    ChannelConfig config;
-    config.Channel = *channel;
-    context.App.SetDefaultChannelConfig(config);
-    if (context.App.LoadChannelConfig(config) == 0) {
+    bool stored = false;
+    const ChannelConfig config = LoadChannelRecord(context, *channel, &stored);
+    if (!stored) {
         return CliFailure(context, NoRecordText(*channel));
     }
     context.Out << ChannelValue::SubSerial << '=' << config.SubSerial << '\n'
@@ -199,10 +203,7 @@ int RunSet(CliContext& context, CliArgs args)
         assignments.emplace_back(word.substr(0, equals), word.substr(equals + 1));
     }
 
-    ChannelConfig config;
-    config.Channel = *channel;
-    context.App.SetDefaultChannelConfig(config);
-    context.App.LoadChannelConfig(config);   // no record: the defaults stay
+    ChannelConfig config = LoadChannelRecord(context, *channel);
 
     if (typeName) {
         const int type = FindMachineType(*typeName);
@@ -227,11 +228,8 @@ int RunSet(CliContext& context, CliArgs args)
 
 int RunDelete(CliContext& context, CliArgs args)
 {
-    if (args.size() != 1) {
-        return CliUsageError(context, "channel delete takes one channel number");
-    }
     int status = kExitOk;
-    const std::optional<int> channel = ChannelArgument(context, args[0], status);
+    const std::optional<int> channel = SoleChannelArgument(context, args, "delete", status);
     if (!channel) {
         return status;
     }

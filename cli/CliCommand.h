@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ChannelConfig.h"
 #include "cli/CliContext.h"
 
 using CliArgs = std::span<const std::string>;
@@ -32,6 +33,12 @@ int CliUsageError(CliContext& context, const std::string& message);
 int CliFailure(CliContext& context, const std::string& message);
 // A whole decimal 32-bit number; false for anything else.
 bool ParseCliInt(const std::string& text, int& value);
+// The arguments of a command on one channel: "--channel N" (or "--channel=N")
+// and nothing else. False with the usage error text in `error` otherwise.
+bool ParseChannelOption(CliArgs args, int& channel, std::string& error);
+// The record of `channel` as stored, over the defaults of a new record;
+// `stored` (when given) tells whether there was a record.
+ChannelConfig LoadChannelRecord(const CliContext& context, int channel, bool* stored = nullptr);
 
 // Command families.
 void AddChannelCommands(std::vector<CliCommand>& commands);

@@ -1,6 +1,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
 
 const std::vector<CliCommand>& CliCommands()
@@ -74,4 +75,45 @@ bool ParseCliInt(const std::string& text, int& value)
     const char* end = begin + text.size();
     const auto [ptr, error] = std::from_chars(begin, end, value);
     return error == std::errc() && ptr == end;
+}
+
+bool ParseChannelOption(CliArgs args, int& channel, std::string& error)
+{
+    channel = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--channel") {
+            if (i + 1 >= args.size()) {
+                error = "--channel needs a channel number";
+                return false;
+            }
+            value = args[++i];
+        } else if (args[i].rfind("--channel=", 0) == 0) {
+            value = args[i].substr(10);
+        } else {
+            error = "unexpected argument \"" + args[i] + "\"";
+            return false;
+        }
+        if (!ParseCliInt(value, channel) || !IsValidChannelNumber(channel)) {
+            error = "--channel needs a channel number from 1 to 99";
+            return false;
+        }
+    }
+    if (channel == 0) {
+        error = "--channel N is needed";
+        return false;
+    }
+    return true;
+}
+
+ChannelConfig LoadChannelRecord(const CliContext& context, int channel, bool* stored)
+{
+    ChannelConfig config;
+    config.Channel = channel;
+    context.App.SetDefaultChannelConfig(config);
+    const bool found = context.App.LoadChannelConfig(config) != 0;   // no record: the defaults stay
+    if (stored != nullptr) {
+        *stored = found;
+    }
+    return config;
 }

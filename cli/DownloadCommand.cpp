@@ -142,10 +142,7 @@ int RunDownload(CliContext& context, CliArgs args) {
     std::string error;
     if (!ParseArgs(args, parsed, error)) return CliUsageError(context, error);
 
-    ChannelConfig channel;
-    channel.Channel = parsed.Channel;
-    context.App.SetDefaultChannelConfig(channel);
-    context.App.LoadChannelConfig(channel);
+    const ChannelConfig channel = LoadChannelRecord(context, parsed.Channel);
     DownloadRequest request;
     if (!BuildRequest(parsed, channel, request, error)) return CliUsageError(context, error);
 

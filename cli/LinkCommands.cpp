@@ -12,35 +12,6 @@
 
 namespace {
 
-// Reads "--channel N" (or "--channel=N") as the only argument.
-bool ParseChannelOption(CliArgs args, int& channel, std::string& error) {
-    channel = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        if (args[i] == "--channel") {
-            if (i + 1 >= args.size()) {
-                error = "--channel needs a channel number";
-                return false;
-            }
-            value = args[++i];
-        } else if (args[i].rfind("--channel=", 0) == 0) {
-            value = args[i].substr(10);
-        } else {
-            error = "unexpected argument \"" + args[i] + "\"";
-            return false;
-        }
-        if (!ParseCliInt(value, channel) || !IsValidChannelNumber(channel)) {
-            error = "--channel needs a channel number from 1 to 99";
-            return false;
-        }
-    }
-    if (channel == 0) {
-        error = "--channel N is needed";
-        return false;
-    }
-    return true;
-}
-
 bool HostConfirmed(LinkSession& session) { return (session.Engine().StatusFlags & Status::HostConfirmed) != 0; }
 
 int RunHost(CliContext& context, CliArgs args) {

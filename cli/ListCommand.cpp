@@ -16,42 +16,14 @@
 
 namespace {
 
-// "--channel N" or "--channel=N", and nothing else.
-bool ParseChannel(CliArgs args, int& channel, std::string& error) {
-    channel = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        if (args[i] == "--channel" && i + 1 < args.size()) {
-            value = args[++i];
-        } else if (args[i].rfind("--channel=", 0) == 0) {
-            value = args[i].substr(10);
-        } else {
-            error = args[i] == "--channel" ? "--channel needs a channel number" : "unexpected argument \"" + args[i] + "\"";
-            return false;
-        }
-        if (!ParseCliInt(value, channel) || !IsValidChannelNumber(channel)) {
-            error = "--channel needs a channel number from 1 to 99";
-            return false;
-        }
-    }
-    if (channel == 0) {
-        error = "--channel N is needed";
-        return false;
-    }
-    return true;
-}
-
 int RunList(CliContext& context, CliArgs args) {
     int channel = 0;
     std::string error;
-    if (!ParseChannel(args, channel, error)) return CliUsageError(context, error);
+    if (!ParseChannelOption(args, channel, error)) return CliUsageError(context, error);
 
     // Only two machine types keep a directory; refuse the others before any radio traffic.
     if (context.App.ChannelKeyExists(channel)) {
-        ChannelConfig config;
-        config.Channel = channel;
-        context.App.SetDefaultChannelConfig(config);
-        context.App.LoadChannelConfig(config);
+        const ChannelConfig config = LoadChannelRecord(context, channel);
         if (config.McType != "UNIVERSAL" && config.McType != "TDK/VC5") {
             return CliFailure(context, "channel " + std::to_string(channel) + " (" + config.McType +
                                            ") keeps no program list: only UNIVERSAL and TDK/VC5 machines do");
