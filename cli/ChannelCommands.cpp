@@ -31,17 +31,6 @@ std::optional<int> ChannelArgument(CliContext& context, const std::string& text,
     return channel;
 }
 
-// The only argument of "channel show N" and "channel delete N".
-std::optional<int> SoleChannelArgument(CliContext& context, CliArgs args, const std::string& action,
-                                       int& status)
-{
-    if (args.size() != 1) {
-        status = CliUsageError(context, "channel " + action + " takes one channel number");
-        return std::nullopt;
-    }
-    return ChannelArgument(context, args[0], status);
-}
-
 std::string NoRecordText(int channel)
 {
     return "channel " + std::to_string(channel) + " has no record";
@@ -137,17 +126,12 @@ int RunChannels(CliContext& context, CliArgs args)
     return kExitOk;
 }
 
-int RunShow(CliContext& context, CliArgs args)
+int RunShow(CliContext& context, int channel)
 {
-    int status = kExitOk;
-    const std::optional<int> channel = SoleChannelArgument(context, args, "show", status);
-    if (!channel) {
-        return status;
-    }
     bool stored = false;
-    const ChannelConfig config = LoadChannelRecord(context, *channel, &stored);
+    const ChannelConfig config = LoadChannelRecord(context, channel, &stored);
     if (!stored) {
-        return CliFailure(context, NoRecordText(*channel));
+        return CliFailure(context, NoRecordText(channel));
     }
     context.Out << ChannelValue::SubSerial << '=' << config.SubSerial << '\n'
                 << ChannelValue::McType << '=' << config.McType << '\n'
@@ -226,15 +210,10 @@ int RunSet(CliContext& context, CliArgs args)
     return kExitOk;
 }
 
-int RunDelete(CliContext& context, CliArgs args)
+int RunDelete(CliContext& context, int channel)
 {
-    int status = kExitOk;
-    const std::optional<int> channel = SoleChannelArgument(context, args, "delete", status);
-    if (!channel) {
-        return status;
-    }
-    if (context.App.DeleteChannelConfig(*channel) == 0) {
-        return CliFailure(context, NoRecordText(*channel));
+    if (context.App.DeleteChannelConfig(channel) == 0) {
+        return CliFailure(context, NoRecordText(channel));
     }
     return kExitOk;
 }
@@ -246,14 +225,20 @@ int RunChannel(CliContext& context, CliArgs args)
     }
     const std::string& action = args[0];
     const CliArgs rest = args.subspan(1);
-    if (action == "show") {
-        return RunShow(context, rest);
-    }
     if (action == "set") {
         return RunSet(context, rest);
     }
-    if (action == "delete") {
-        return RunDelete(context, rest);
+    if (action == "show" || action == "delete") {
+        // Both take exactly one channel number.
+        if (rest.size() != 1) {
+            return CliUsageError(context, "channel " + action + " takes one channel number");
+        }
+        int status = kExitOk;
+        const std::optional<int> channel = ChannelArgument(context, rest[0], status);
+        if (!channel) {
+            return status;
+        }
+        return action == "show" ? RunShow(context, *channel) : RunDelete(context, *channel);
     }
     return CliUsageError(context, "unknown channel action \"" + action + "\"");
 }
