@@ -15,34 +15,28 @@
 // The program store is open for the transfer commands that come with the
 // download side.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "sim/SimulatedMachine.h"
+#include "sim/CommandLineMachine.h"
 
-class TdkVc5Machine : public SimulatedMachine {
+struct TdkVc5Program {
+    std::string name;
+    int steps = 0;
+    std::string date = "24/01/15";
+};
+
+class TdkVc5Machine : public CommandLineMachine<TdkVc5Program> {
 public:
     enum class Mode { Prompt, Running, Input, Deaf };
-
-    struct Program {
-        std::string name;
-        int steps = 0;
-        std::string date = "24/01/15";
-    };
 
     TdkVc5Machine();
     explicit TdkVc5Machine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "TDK/VC5"; }
-    void OnLineByte(uint8_t byte) override;
 
-    const std::vector<Program>& Programs() const { return programs_; }
-    void SetPrograms(std::vector<Program> programs) { programs_ = std::move(programs); }
     Mode CurrentMode() const { return mode_; }
     void SetMode(Mode mode) { mode_ = mode; }
-    void SetAnswering(bool answering) { answering_ = answering; }
-    const std::vector<std::string>& Commands() const { return commands_; }
 
     // The listing "LO" prints (without the prompt after it).
     std::string ProgramListing() const;
@@ -50,16 +44,13 @@ public:
     static std::vector<Program> SamplePrograms();
 
 protected:
-    virtual bool RunCommand(const std::string& command);
-    void ShowPrompt();
-
-    std::vector<Program> programs_;
+    bool RunCommand(const std::string& command) override;
+    void ShowPrompt() override;
+    void OnLine(const std::string& line) override;
+    void OnEtx() override;
+    bool EchoesTyping() const override { return mode_ == Mode::Prompt || mode_ == Mode::Input; }
+    bool EchoesErasing() const override { return mode_ == Mode::Prompt; }
 
 private:
-    void TakeLine();
-
     Mode mode_ = Mode::Prompt;
-    std::string typed_;
-    bool answering_ = true;
-    std::vector<std::string> commands_;
 };

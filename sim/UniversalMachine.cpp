@@ -1,18 +1,11 @@
 #include "sim/UniversalMachine.h"
 
-#include <cctype>
 #include <cstdio>
-
-namespace {
-constexpr uint8_t kEtx = 0x03;
-constexpr uint8_t kBackspace = 0x08;
-constexpr uint8_t kCr = 0x0D;
-constexpr uint8_t kDel = 0x7F;
-}  // namespace
 
 UniversalMachine::UniversalMachine() : UniversalMachine(SamplePrograms()) {}
 
-UniversalMachine::UniversalMachine(std::vector<Program> programs) : programs_(std::move(programs)) {}
+UniversalMachine::UniversalMachine(std::vector<Program> programs)
+    : CommandLineMachine(std::move(programs)) {}
 
 std::vector<UniversalMachine::Program> UniversalMachine::SamplePrograms() {
     return {{"PCB-MAIN-A1.NCD", 1250}, {"PCB-POWER.NCD", 342}, {"TEST_JIG", 17}};
@@ -40,36 +33,11 @@ bool UniversalMachine::RunCommand(const std::string& command) {
     return false;
 }
 
-void UniversalMachine::OnLineByte(uint8_t byte) {
-    if (!answering_) return;
-    if (byte == kEtx) {
-        typed_.clear();
-        ShowPrompt();
+void UniversalMachine::OnLine(const std::string& line) {
+    SendToLine("\r\n");
+    if (line.empty()) {
+        SendToLine(prompt_);
         return;
     }
-    if (byte == kCr) {
-        std::string command = typed_;
-        typed_.clear();
-        SendToLine("\r\n");
-        while (!command.empty() && command.back() == ' ') command.pop_back();
-        while (!command.empty() && command.front() == ' ') command.erase(0, 1);
-        if (command.empty()) {
-            SendToLine(prompt_);
-            return;
-        }
-        commands_.push_back(command);
-        if (!RunCommand(command)) SendToLine("?\r\n" + prompt_);
-        return;
-    }
-    if (byte == kDel || byte == kBackspace) {
-        if (!typed_.empty()) {
-            typed_.pop_back();
-            SendToLine(std::vector<uint8_t>{kBackspace});
-        }
-        return;
-    }
-    if (byte < 0x20 || byte > 0x7E) return;
-    char c = static_cast<char>(std::toupper(byte));
-    typed_.push_back(c);
-    SendToLine(std::string(1, c));
+    TakeCommand(line, "?\r\n" + prompt_);
 }

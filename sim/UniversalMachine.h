@@ -12,35 +12,28 @@
 // back. The program store is open for the transfer commands that come with
 // the download side.
 
-#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "sim/SimulatedMachine.h"
+#include "sim/CommandLineMachine.h"
 
-class UniversalMachine : public SimulatedMachine {
+struct UniversalProgram {
+    std::string name;
+    int steps = 0;
+};
+
+class UniversalMachine : public CommandLineMachine<UniversalProgram> {
 public:
-    struct Program {
-        std::string name;
-        int steps = 0;
-    };
-
     static constexpr const char* kDefaultPrompt = "MC>  ";
 
     UniversalMachine();
     explicit UniversalMachine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "UNIVERSAL"; }
-    void OnLineByte(uint8_t byte) override;
 
-    const std::vector<Program>& Programs() const { return programs_; }
-    void SetPrograms(std::vector<Program> programs) { programs_ = std::move(programs); }
     const std::string& Prompt() const { return prompt_; }
     void SetPrompt(std::string prompt) { prompt_ = std::move(prompt); }
-    // A machine that takes everything and answers nothing.
-    void SetAnswering(bool answering) { answering_ = answering; }
-    // Every command line taken, as typed (upper-cased), for tests.
-    const std::vector<std::string>& Commands() const { return commands_; }
 
     // The listing "NAMES" prints (without the prompt after it).
     std::string NamesListing() const;
@@ -49,15 +42,10 @@ public:
     static std::vector<Program> SamplePrograms();
 
 protected:
-    // Runs one command line; false when the machine does not know it.
-    virtual bool RunCommand(const std::string& command);
-    void ShowPrompt();
-
-    std::vector<Program> programs_;
+    bool RunCommand(const std::string& command) override;
+    void ShowPrompt() override;
+    void OnLine(const std::string& line) override;
 
 private:
     std::string prompt_ = kDefaultPrompt;
-    std::string typed_;
-    bool answering_ = true;
-    std::vector<std::string> commands_;
 };
