@@ -14,9 +14,9 @@
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
 #include "jobs/TerminalView.h"
+#include "link/SubModuleCommands.h"
 
 namespace {
-constexpr uint8_t kStopReadyReports = 0x9B;
 constexpr uint32_t kEchoWaitMs = 1000;
 
 struct TypeJob {
@@ -207,7 +207,7 @@ int DownloadDispatcher::Run(uint32_t event) {
             if (T.Engine.EventMask & EV_RESUME) {
                 State = 52;
                 ArmTimeout(kEchoWaitMs);
-                T.QueueByte(T.ExpectEcho(kStopReadyReports), false);
+                T.QueueByte(T.ExpectEcho(SubModuleCommand::ReadyReportsOff), false);
                 return 0;
             }
             State = JobState::Completed;

@@ -11,10 +11,9 @@
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
 #include "jobs/TerminalView.h"
+#include "link/SubModuleCommands.h"
 
 namespace {
-constexpr uint8_t kStopReadyReports = 0x9B;
-constexpr uint8_t kStopBusyReports = 0x8F;
 // A failure names the offending text; a binary file can make a line of
 // thousands of bytes, of which the start is enough to find it.
 constexpr std::size_t kShownTextLimit = 100;
@@ -134,8 +133,8 @@ int DownloadJob::ShowFailure() {
 
 int DownloadJob::FinishDownload() {
     uint32_t& mask = T.Engine.EventMask;
-    if (mask & EV_RESUME) T.QueueByte(kStopReadyReports, false);
-    if (mask & EV_BUSY) T.QueueByte(kStopBusyReports, false);
+    if (mask & EV_RESUME) T.QueueByte(SubModuleCommand::ReadyReportsOff, false);
+    if (mask & EV_BUSY) T.QueueByte(SubModuleCommand::BusyReportsOff, false);
     // Line pacing belongs to this file's protocol; the next job picks its own.
     mask &= ~(EV_RESUME | EV_BUSY | EV_TX_EMPTY);
     T.EtxEndsLine = false;

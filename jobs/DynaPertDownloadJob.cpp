@@ -4,11 +4,9 @@
 #include "jobs/JobEvents.h"
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
+#include "serial/ControlBytes.h"
 
 namespace {
-constexpr uint8_t kEtx = 0x03;
-constexpr uint8_t kNudge = 0x00;
-
 std::string TrimRight(const std::string& text) {
     std::size_t end = text.find_last_not_of(" \t\r\n");
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
@@ -26,7 +24,7 @@ int DynaPertDownloadJob::CheckEcho() {
         T.ShowStatus(T.Text(Msg::Sent) + " : " + T.SendLine, 0);
         T.ShowStatus(T.Text(Msg::Receive) + " : " + T.LastReplyLine, 0);
         T.ShowStatus(Msg::SetNcdDelayBitsLarger, 0);
-        T.QueueByte(kEtx, false);
+        T.QueueByte(ControlByte::Etx, false);
         State = JobState::Failed;
         return 1;
     }
@@ -42,7 +40,7 @@ int DynaPertDownloadJob::CheckEcho() {
     ArmTimeout(kEchoWaitMs);
     if (!Send(T.SendLine + "\r")) {
         // Stops the machine so that it keeps no part of the program.
-        T.QueueByte(kEtx, false);
+        T.QueueByte(ControlByte::Etx, false);
         return 1;
     }
     return 0;
@@ -60,7 +58,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             Retries = 0;
             State = 20;
             ArmTimeout(kReplyWaitMs);
-            return SendByte(kEtx) ? 0 : 1;
+            return SendByte(ControlByte::Etx) ? 0 : 1;
 
         case 20:
         case 22:
@@ -78,7 +76,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (State == 20 && T.ReceivedByte == '~') {
                 T.PartialLine.clear();
                 State = 22;
-                return SendByte(kEtx) ? 0 : 1;
+                return SendByte(ControlByte::Etx) ? 0 : 1;
             }
             if (State == 20 && T.ReceivedByte == '?') {
                 T.PartialLine.clear();
@@ -113,9 +111,9 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) {
                 if (++Retries < kMaxEchoWaits) {
                     ArmTimeout(kEchoWaitMs);
-                    return SendByte(kNudge) ? 0 : 1;
+                    return SendByte(ControlByte::Nul) ? 0 : 1;   // a nudge
                 }
-                T.QueueByte(kEtx, false);
+                T.QueueByte(ControlByte::Etx, false);
                 FailWith(T.Text(Msg::NoResponseFromMc));
                 return 1;
             }
@@ -139,7 +137,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             return Complete();
 
         case JobState::Cancelled:
-            T.QueueByte(kEtx, false);
+            T.QueueByte(ControlByte::Etx, false);
             return CancelDownload();
 
         case JobState::Failed:

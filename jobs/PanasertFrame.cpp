@@ -3,10 +3,9 @@
 #include <cstdio>
 
 #include "jobs/NcFileRules.h"
+#include "serial/ControlBytes.h"
 
 namespace {
-constexpr char kStx = 0x02;
-
 std::string Hex2(unsigned value) {
     char text[4];
     std::snprintf(text, sizeof text, "%02X", value & 0xFFu);
@@ -33,7 +32,7 @@ std::string PanasertFrame::Build(std::string_view command, std::string_view data
     std::string body = Hex2(static_cast<unsigned>(command.size() + data.size()));
     body.append(command);
     body.append(data);
-    std::string frame(1, kStx);
+    std::string frame(1, static_cast<char>(ControlByte::Stx));
     frame += body;
     frame += Checksum(body);
     frame += static_cast<char>(endByte);

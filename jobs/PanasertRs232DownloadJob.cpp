@@ -7,17 +7,13 @@
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
 #include "jobs/TerminalView.h"
-
-namespace {
-constexpr uint8_t kCr = 0x0D;
-constexpr uint8_t kEtx = 0x03;
-}  // namespace
+#include "serial/ControlBytes.h"
 
 PanasertRs232DownloadJob::PanasertRs232DownloadJob(Terminal& terminal, DownloadDispatcher& dispatcher)
     : DownloadJob(terminal, JobBit::DownloadPanasertRs232, dispatcher) {}
 
 uint8_t PanasertRs232DownloadJob::EndByte() const {
-    return T.App.CurrentChannel.PnrEtx == "CR" ? kCr : kEtx;
+    return T.App.CurrentChannel.PnrEtx == "CR" ? ControlByte::Cr : ControlByte::Etx;
 }
 
 bool PanasertRs232DownloadJob::SendDataFrame(const std::string& command, const std::string& data) {
@@ -61,7 +57,7 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
             lastFrame_.clear();
             Retries = 0;
             // Frames that end in ETX must end a received line too.
-            T.EtxEndsLine = EndByte() == kEtx;
+            T.EtxEndsLine = EndByte() == ControlByte::Etx;
             const ChannelConfig& channel = T.App.CurrentChannel;
             if (channel.PnrPName) {
                 std::string name;

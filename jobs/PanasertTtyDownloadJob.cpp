@@ -4,14 +4,8 @@
 #include "jobs/JobEvents.h"
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
-
-namespace {
-constexpr uint8_t kCr = 0x0D;
-constexpr uint8_t kEtx = 0x03;
-constexpr uint8_t kBusyReportsOn = 0x8E;
-constexpr uint8_t kBusyReportsOff = 0x8F;
-constexpr uint8_t kReadyReportsOn = 0x9A;
-}  // namespace
+#include "link/SubModuleCommands.h"
+#include "serial/ControlBytes.h"
 
 PanasertTtyDownloadJob::PanasertTtyDownloadJob(Terminal& terminal, DownloadDispatcher& dispatcher)
     : DownloadJob(terminal, JobBit::DownloadPanasertTty, dispatcher) {}
@@ -41,7 +35,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
         case 30:
             State = 32;
             ArmTimeout(kReplyWaitMs);
-            return SendEchoed(kCr) ? 0 : 1;
+            return SendEchoed(ControlByte::Cr) ? 0 : 1;
 
         case 32:
             if (event & EV_TIMEOUT) {
@@ -84,7 +78,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             }
             State = 62;
             ArmTimeout(kEchoWaitMs);
-            return SendEchoed(kReadyReportsOn) ? 0 : 1;
+            return SendEchoed(SubModuleCommand::ReadyReportsOn) ? 0 : 1;
 
         case 62:
             if (event & EV_TIMEOUT) {
@@ -104,8 +98,10 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             State = 80;
             ArmTimeout(kReplyWaitMs);
             bool queued = true;
-            for (int i = 0; i < kLeaderNuls; ++i) queued = queued && T.QueueByteNoPump(0x00, false);
-            queued = queued && T.QueueByteNoPump(kCr, false);
+            for (int i = 0; i < kLeaderNuls; ++i) {
+                queued = queued && T.QueueByteNoPump(ControlByte::Nul, false);
+            }
+            queued = queued && T.QueueByteNoPump(ControlByte::Cr, false);
             T.TransmitPump();
             if (!queued) {
                 FailWith(T.Text(Msg::DownloadingFailed));
@@ -146,7 +142,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             }
             State = 102;
             ArmTimeout(kEchoWaitMs);
-            return SendEchoed(kBusyReportsOn) ? 0 : 1;
+            return SendEchoed(SubModuleCommand::BusyReportsOn) ? 0 : 1;
 
         case 102:
             if (event & EV_TIMEOUT) {
@@ -172,7 +168,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
         case 120:
             State = 122;
             ArmTimeout(kEchoWaitMs);
-            return SendEchoed(kBusyReportsOff) ? 0 : 1;
+            return SendEchoed(SubModuleCommand::BusyReportsOff) ? 0 : 1;
 
         case 122:
             if (event & EV_TIMEOUT) {
@@ -193,7 +189,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             return Complete();
 
         case JobState::Cancelled:
-            T.QueueByte(kEtx, false);
+            T.QueueByte(ControlByte::Etx, false);
             return CancelDownload();
 
         case JobState::Failed:

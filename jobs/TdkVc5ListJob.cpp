@@ -5,11 +5,7 @@
 #include "jobs/StatusBits.h"
 #include "jobs/TdkVc5ListingParser.h"
 #include "jobs/Terminal.h"
-
-namespace {
-constexpr uint8_t kEtx = 0x03;
-constexpr uint8_t kCr = 0x0D;
-}  // namespace
+#include "serial/ControlBytes.h"
 
 TdkVc5ListJob::TdkVc5ListJob(Terminal& terminal) : Job(terminal, JobBit::ListTdkVc5) {}
 
@@ -28,7 +24,7 @@ int TdkVc5ListJob::Cancel() {
     KillTimeout();
     StopCollecting();
     listing_.clear();
-    T.QueueByte(kEtx, false);
+    T.QueueByte(ControlByte::Etx, false);
     T.Engine.ActiveJobs &= ~Bit;
     State = JobState::Begin;
     if (T.Engine.ActiveJobs != 0) {
@@ -48,7 +44,7 @@ int TdkVc5ListJob::AwaitPrompt(uint32_t event, bool lastTry) {
     }
     if (T.PartialLine == "$") {
         T.PartialLine.clear();
-        T.QueueByte(kEtx, false);
+        T.QueueByte(ControlByte::Etx, false);
         ArmTimeout(kReplyTimeoutMs);
         State = 20;
         return 0;
@@ -96,7 +92,7 @@ int TdkVc5ListJob::Run(uint32_t event) {
             T.ShowStatus(Msg::ReadingMcProgramList, 1);
             T.McProgramList.clear();
             T.PartialLine.clear();
-            T.QueueByte(kCr, false);
+            T.QueueByte(ControlByte::Cr, false);
             ArmTimeout(kFirstReplyTimeoutMs);
             State = 10;
             return 0;

@@ -5,9 +5,9 @@
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
 #include "jobs/UniversalListingParser.h"
+#include "serial/ControlBytes.h"
 
 namespace {
-constexpr uint8_t kEtx = 0x03;
 constexpr const char* kPromptEnd = ">  ";
 }  // namespace
 
@@ -57,7 +57,7 @@ int UniversalListJob::Run(uint32_t event) {
             T.ShowStatus(Msg::ReadingMcProgramList, 1);
             T.McProgramList.clear();
             T.PartialLine.clear();
-            T.QueueByte(kEtx, false);
+            T.QueueByte(ControlByte::Etx, false);
             ArmTimeout(kReplyTimeoutMs);
             State = 10;
             return 0;

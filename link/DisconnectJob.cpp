@@ -8,6 +8,8 @@
 #include "jobs/JobEvents.h"
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
+#include "link/SubModuleCommands.h"
+#include "serial/ControlBytes.h"
 
 namespace {
 constexpr uint32_t kQuietMs = 500;
@@ -18,7 +20,6 @@ constexpr uint32_t kHangUpWaitMs = 10000;
 // A machine that never stops sending must not keep the link up for ever.
 constexpr uint64_t kMaxQuietWaitMs = 10000;
 constexpr uint64_t kMaxEscapeWaitMs = 10000;
-constexpr uint8_t kEtx = 0x03;
 }  // namespace
 
 DisconnectJob::DisconnectJob(Terminal& terminal) : Job(terminal, JobBit::Disconnect) {}
@@ -72,7 +73,9 @@ int DisconnectJob::Run(uint32_t event) {
             }
             if (event & EV_DATA) {
                 // A DYNA/PERT or UNIVERSAL machine still sending stops on ETX.
-                if (T.CurrentTypeIs("DYNA/PERT") || T.CurrentTypeIs("UNIVERSAL")) T.QueueByte(kEtx, false);
+                if (T.CurrentTypeIs("DYNA/PERT") || T.CurrentTypeIs("UNIVERSAL")) {
+                    T.QueueByte(ControlByte::Etx, false);
+                }
                 WaitBounded(kQuietMs, quietWaitStartMs_, kMaxQuietWaitMs);
                 State = 14;
             }
@@ -87,22 +90,22 @@ int DisconnectJob::Run(uint32_t event) {
             return 0;
 
         case 20:
-            SendEchoed(0x88);
+            SendEchoed(SubModuleCommand::OpenDialogue);
             State = 22;
             return 0;
 
         case 22:
             if (!echo && !timeout) return 0;
             KillTimeout();
-            T.QueueByte(0x82, false);
-            SendEchoed(0x8F);
+            T.QueueByte(SubModuleCommand::DropPendingOutput, false);
+            SendEchoed(SubModuleCommand::BusyReportsOff);
             State = 24;
             return 0;
 
         case 24:
             if (!echo && !timeout) return 0;
             KillTimeout();
-            SendEchoed(0x94);
+            SendEchoed(SubModuleCommand::FirstOptionOthers);
             State = 26;
             return 0;
 

@@ -8,25 +8,14 @@
 #include "jobs/JobEvents.h"
 #include "jobs/StatusBits.h"
 #include "jobs/Terminal.h"
+#include "link/SubModuleCommands.h"
 
 namespace {
 constexpr uint32_t kStepWaitMs = 2000;
-constexpr uint32_t kLastStepWaitMs = 1000;
+constexpr uint32_t kStoreWaitMs = 1000;
 constexpr int kMaxDelayBits = 200;
 // Sub modules up to version 3.0 know older codes for the two announcements.
 constexpr int kLastOldVersion = 30;
-
-constexpr uint8_t kPreamble = 0x80;
-constexpr uint8_t kOpenDialogue = 0x88;
-constexpr uint8_t kReadVersion = 0x83;
-constexpr uint8_t kReadType = 0x84;
-constexpr uint8_t kLineParameters = 0x96;
-constexpr uint8_t kLineParametersOld = 0xC2;
-constexpr uint8_t kDelay = 0x95;
-constexpr uint8_t kDelayOld = 0xC1;
-constexpr uint8_t kSetupStep = 0x98;
-constexpr uint8_t kLastStep = 0x87;
-constexpr uint8_t kCloseDialogue = 0x81;
 }  // namespace
 
 ModuleSetupJob::ModuleSetupJob(Terminal& terminal) : Job(terminal, JobBit::ModuleSetup) {}
@@ -114,18 +103,18 @@ int ModuleSetupJob::Run(uint32_t event) {
                 State = JobState::Finish;
                 return 1;
             }
-            T.QueueText(std::string(8, static_cast<char>(kPreamble)), false);
+            T.QueueText(std::string(8, static_cast<char>(SubModuleCommand::Preamble)), false);
             State = 10;
             return 1;
 
         case 10:
-            SendEchoed(kOpenDialogue);
+            SendEchoed(SubModuleCommand::OpenDialogue);
             State = 11;
             return 0;
         case 11: return AwaitEcho(event, 20);
 
         case 20:
-            SendAsking(kReadVersion);
+            SendAsking(SubModuleCommand::ReadVersion);
             State = 22;
             return 0;
         case 22: {
@@ -135,13 +124,15 @@ int ModuleSetupJob::Run(uint32_t event) {
         }
 
         case 30:
-            SendAsking(kReadType);
+            SendAsking(SubModuleCommand::ReadType);
             State = 32;
             return 0;
         case 32: return AwaitReply(event, 40, Msg::FailedToConfirmModuleType, info.SubModuleType);
 
         case 40:
-            SendEchoed(info.SubModuleVersion <= kLastOldVersion ? kLineParametersOld : kLineParameters);
+            SendEchoed(info.SubModuleVersion <= kLastOldVersion
+                           ? SubModuleCommand::LineParametersOldFirmware
+                           : SubModuleCommand::LineParameters);
             State = 42;
             return 0;
         case 42:
@@ -155,7 +146,9 @@ int ModuleSetupJob::Run(uint32_t event) {
         case 46: return AwaitEcho(event, 50);
 
         case 50:
-            SendEchoed(info.SubModuleVersion <= kLastOldVersion ? kDelayOld : kDelay);
+            SendEchoed(info.SubModuleVersion <= kLastOldVersion
+                           ? SubModuleCommand::CharacterDelayOldFirmware
+                           : SubModuleCommand::CharacterDelay);
             State = 52;
             return 0;
         case 52: return AwaitEcho(event, 54);
@@ -168,40 +161,45 @@ int ModuleSetupJob::Run(uint32_t event) {
 
         case 60: {
             const std::string& type = channel.McType;
-            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" || type == "TDK/VC5A" ? 0x93 : 0x94);
+            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" || type == "TDK/VC5A"
+                           ? SubModuleCommand::FirstOptionTtyAndVc5
+                           : SubModuleCommand::FirstOptionOthers);
             State = 62;
             return 0;
         }
         case 62: return AwaitEcho(event, 70);
 
         case 70:
-            SendEchoed(channel.McType == "UNIVERSAL" ? 0x8D : 0x8C);
+            SendEchoed(channel.McType == "UNIVERSAL" ? SubModuleCommand::SecondOptionUniversal
+                                                     : SubModuleCommand::SecondOptionOthers);
             State = 72;
             return 0;
         case 72: return AwaitEcho(event, 80);
 
         case 80:
-            SendEchoed(kSetupStep);
+            SendEchoed(SubModuleCommand::SetupStep);
             State = 82;
             return 0;
         case 82: return AwaitEcho(event, 90);
 
         case 90: {
             const std::string& type = channel.McType;
-            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" ? 0x91 : 0x92);
+            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5"
+                           ? SubModuleCommand::ThirdOptionTtyAndVc5
+                           : SubModuleCommand::ThirdOptionOthers);
             State = 92;
             return 0;
         }
         case 92: return AwaitEcho(event, 100);
 
         case 100:
-            SendEchoed(kLastStep, kLastStepWaitMs);
+            SendEchoed(SubModuleCommand::StoreSetup, kStoreWaitMs);
             State = 102;
             return 0;
         case 102: return AwaitEcho(event, 110);
 
         case 110:
-            T.QueueByte(kCloseDialogue, false);
+            T.QueueByte(SubModuleCommand::CloseDialogue, false);
             State = 120;
             return 1;
 

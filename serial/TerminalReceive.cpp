@@ -9,18 +9,11 @@
 #include "jobs/Terminal.h"
 #include "jobs/TerminalView.h"
 #include "jobs/WindowMessages.h"
+#include "link/SubModuleCommands.h"
+#include "serial/ControlBytes.h"
 #include "serial/SerialPort.h"
 
 namespace {
-constexpr uint8_t kXon = 0x11;
-constexpr uint8_t kReady = 0xFD;
-constexpr uint8_t kBusyOff = 0xFE;
-constexpr uint8_t kBusyOn = 0xFF;
-constexpr uint8_t kBackspace = 0x08;
-constexpr uint8_t kCr = 0x0D;
-constexpr uint8_t kLf = 0x0A;
-constexpr uint8_t kEtx = 0x03;
-
 bool IsPrintable(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
 }  // namespace
 
@@ -46,7 +39,7 @@ void Terminal::OnReceived() {
 
         // The sub module stuffs a 0x00 after every '+' so that data can never
         // look like the host module's escape; drop it.
-        if (static_cast<uint8_t>(PreviousByte) == '+' && byte == 0x00) {
+        if (static_cast<uint8_t>(PreviousByte) == '+' && byte == ControlByte::Nul) {
             PreviousByte = 0;
             continue;
         }
@@ -57,23 +50,28 @@ void Terminal::OnReceived() {
         if (ReceivedByte == ExpectedEcho) StatusFlags |= Status::EchoArrived;
 
         switch (byte) {
-            case 0x11: case 0x12: case 0x13: case 0x14: case 0x25:
+            case ControlByte::Xon:
+            case ControlByte::Dc2:
+            case ControlByte::Xoff:
+            case ControlByte::Dc4:
+            case '%':
                 LastControlByte = ReceivedByte;
-                if (byte == kXon && Engine.IsActive(JobBit::DownloadCitizenM10) && RxByteCount != 0) {
+                if (byte == ControlByte::Xon && Engine.IsActive(JobBit::DownloadCitizenM10) &&
+                    RxByteCount != 0) {
                     TransmitPump();
                 }
                 break;
-            case kReady:
+            case SubModuleReport::Ready:
                 if (Engine.EventMask & EV_RESUME) {
                     StatusFlags &= ~Status::PacingPause;
                     PostJobEvent(EV_RESUME);
                 }
                 break;
-            case kBusyOff:
+            case SubModuleReport::MachineNotBusy:
                 View.SetMachineBusy(false);
                 PostJobEvent(EV_BUSY);
                 break;
-            case kBusyOn:
+            case SubModuleReport::MachineBusy:
                 View.SetMachineBusy(true);
                 PostJobEvent(EV_BUSY);
                 break;
@@ -83,8 +81,10 @@ void Terminal::OnReceived() {
 
         // Line assembly.
         uint8_t c = byte;
-        bool endOfLine = byte == kCr || byte == kLf || (byte == kEtx && EtxEndsLine) ||
-                         (byte == 0x00 && nullEndsLine && IsPrintable(static_cast<uint8_t>(PreviousByte)));
+        bool endOfLine = byte == ControlByte::Cr || byte == ControlByte::Lf ||
+                         (byte == ControlByte::Etx && EtxEndsLine) ||
+                         (byte == ControlByte::Nul && nullEndsLine &&
+                          IsPrintable(static_cast<uint8_t>(PreviousByte)));
         if (byte >= 0x20 && byte <= 0x7F) {
             if (PartialLine.size() < kPartialLineLimit) PartialLine += static_cast<char>(byte);
         } else if (endOfLine) {
@@ -95,7 +95,7 @@ void Terminal::OnReceived() {
                 if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);
             }
             PartialLine.clear();
-        } else if (byte == kBackspace) {
+        } else if (byte == ControlByte::Backspace) {
             if (!PartialLine.empty()) PartialLine.pop_back();
         } else {
             c = 0;
@@ -103,15 +103,16 @@ void Terminal::OnReceived() {
 
         // Display.
         processed = true;
-        if (c == kBackspace) {
+        if (c == ControlByte::Backspace) {
             flushDisplay();
             if (StatusFlags & Status::ShowReceived) View.CommBackspace();
             continue;   // PreviousByte stays as it was
         }
         if (c >= 0x20 && c <= 0x7F) {
             display += static_cast<char>(c);
-        } else if (c == kCr) {
-            if (!((StatusFlags & Status::NoBreakAfterCr) && static_cast<uint8_t>(PreviousByte) == kCr)) {
+        } else if (c == ControlByte::Cr) {
+            const bool afterCr = static_cast<uint8_t>(PreviousByte) == ControlByte::Cr;
+            if (!((StatusFlags & Status::NoBreakAfterCr) && afterCr)) {
                 display += "\r\n";
             }
         }

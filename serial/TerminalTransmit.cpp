@@ -10,6 +10,7 @@
 #include "jobs/Terminal.h"
 #include "jobs/TerminalView.h"
 #include "jobs/WindowMessages.h"
+#include "serial/ControlBytes.h"
 #include "serial/SerialPort.h"
 
 namespace {
@@ -33,7 +34,7 @@ int Terminal::QueueByteNoPump(uint8_t byte, bool raw) {
     int needed = (!raw && byte == kPlus) ? 2 : 1;
     if (Tx.Count() + needed > TxRing::kCapacity) return 0;
     Tx.Push(byte);
-    if (needed == 2) Tx.Push(0x00);
+    if (needed == 2) Tx.Push(ControlByte::Nul);
     return 1;
 }
 
@@ -64,7 +65,10 @@ void Terminal::TransmitPump() {
     if (StatusFlags & Status::UploadTime) ShowUploadTime();
 
     if (Tx.Count() == 0 || (StatusFlags & Status::PacingPause) || !(StatusFlags & Status::CtsOn)) return;
-    if (Engine.IsActive(JobBit::DownloadCitizenM10) && static_cast<uint8_t>(LastControlByte) != 0x11) return;
+    if (Engine.IsActive(JobBit::DownloadCitizenM10) &&
+        static_cast<uint8_t>(LastControlByte) != ControlByte::Xon) {
+        return;
+    }
 
     uint8_t chunk[kPumpChunk];
     int n = std::min(Tx.Count(), kPumpChunk);
