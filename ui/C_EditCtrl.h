@@ -6,16 +6,12 @@
 
 #include <QPlainTextEdit>
 
-class C_EditCtrl : public QPlainTextEdit {
+#include "ui/ControlColors.h"
+
+class C_EditCtrl : public QPlainTextEdit, public ControlColors {
     Q_OBJECT
 public:
     explicit C_EditCtrl(QWidget* parent = nullptr);
-
-    void SetTextColor(int color);
-    void SetBackgroundColor(int color);
-    int TextColor() const { return textColor_; }
-    int BackgroundColor() const { return backgroundColor_; }
-    bool HasBackgroundColor() const { return hasBackground_; }
 
     // Puts one line of text at the bottom of the box (for one-line boxes that
     // are taller than their font).
@@ -23,12 +19,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void ApplyColors() override;
 
 private:
-    void ApplyColors();
-
-    int textColor_ = 0;
-    int backgroundColor_ = 0;
-    bool hasBackground_ = false;
     bool alignBottom_ = false;
 };

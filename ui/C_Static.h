@@ -5,21 +5,13 @@
 
 #include <QLabel>
 
-class C_Static : public QLabel {
+#include "ui/ControlColors.h"
+
+class C_Static : public QLabel, public ControlColors {
     Q_OBJECT
 public:
     explicit C_Static(QWidget* parent = nullptr);
 
-    void SetTextColor(int color);
-    void SetBackgroundColor(int color);
-    int TextColor() const { return textColor_; }
-    int BackgroundColor() const { return backgroundColor_; }
-    bool HasBackgroundColor() const { return hasBackground_; }
-
-private:
-    void ApplyColors();
-
-    int textColor_ = 0;
-    int backgroundColor_ = 0;
-    bool hasBackground_ = false;
+protected:
+    void ApplyColors() override;
 };
