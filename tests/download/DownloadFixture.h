@@ -10,7 +10,7 @@
 
 #include "jobs/DownloadDispatcher.h"
 #include "jobs/DownloadJobs.h"
-#include "lang/TempFolder.h"
+#include "support/TempFolder.h"
 #include "link/LinkFixture.h"
 
 class DownloadFixture : public LinkFixture {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "jobs/NcFileRules.h"
-#include "lang/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "lang/Msg.h"
 #include "lang/Utf8.h"
 #include "platform/Cp949Decoder.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "lang/MultiLanguageFile.h"
 #include "lang/Utf8.h"
 #include "platform/Cp949Decoder.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

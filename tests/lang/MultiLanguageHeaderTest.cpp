@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/MultiLanguageHeader.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <fstream>
 
-#include "TempFolder.h"
 #include "app/CKOVAApp.h"
 #include "app/InMemorySettingsStore.h"
 #include "platform/PosixAppPlatform.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "TempFolder.h"
 #include "platform/QSettingsStore.h"
+#include "support/TempFolder.h"
 
 namespace {
 

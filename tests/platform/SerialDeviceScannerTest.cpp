@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "TempFolder.h"
 #include "platform/SerialDeviceScanner.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "TempFolder.h"
 #include "app/CKOVAApp.h"
 #include "lang/Msg.h"
 #include "platform/PosixAppPlatform.h"
 #include "platform/QSettingsStore.h"
 #include "platform/SingleInstanceLock.h"
+#include "support/TempFolder.h"
 
 extern char** environ;
 

@@ -1,5 +1,7 @@
 #pragma once
-// A fresh folder per test, removed again at the end.
+// A fresh folder below the system's temporary folder for one test, removed
+// with its contents when the object goes. `prefix` names the folder after the
+// suite that made it, for whoever finds one left behind.
 
 #include <atomic>
 #include <filesystem>
@@ -13,11 +15,11 @@
 
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(std::string_view prefix = "kova-test")
     {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("kova-lang-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+                (std::string(prefix) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
