@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "app/PathRules.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -105,14 +105,6 @@ TEST(PathRulesTest, FilePatterns)
 
 class ListPcFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device random;
-        folder = fs::temp_directory_path() / ("kova-list-" + std::to_string(random()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     void Write(const std::string& name, std::size_t length)
     {
         std::ofstream(folder / name, std::ios::binary) << std::string(length, 'N');
@@ -123,7 +115,7 @@ protected:
         return (folder / filePattern).string();
     }
 
-    fs::path folder;
+    TempFolder folder{"kova-list"};
 };
 
 TEST_F(ListPcFilesTest, ListsMatchingFilesWithTheirLengthInNameOrder)
@@ -167,7 +159,7 @@ TEST_F(ListPcFilesTest, MissingFolderGivesAnEmptyList)
     EXPECT_EQ(ListPcFiles((folder / "missing" / "*.*").string(), list), 0);
     EXPECT_TRUE(list.empty());
     Write("X.NCD", 1);
-    EXPECT_EQ(ListPcFiles(folder.string() + "/", list), 0);   // no file pattern
+    EXPECT_EQ(ListPcFiles(folder.Path().string() + "/", list), 0);   // no file pattern
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 
 #include "platform/QSettingsStore.h"
 #include "support/KovaCliRun.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -29,16 +29,9 @@ protected:
         cli = fs::path(buildDir) / "cli" / "kova-cli";
         ASSERT_TRUE(fs::exists(cli)) << cli;
 
-        std::random_device random;
-        root = fs::temp_directory_path() / ("kova-cli-" + std::to_string(random()));
         for (const char* sub : {"config", "home", "runtime", "work"}) {
             fs::create_directories(root / sub);
         }
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
     }
 
     // Runs kova-cli in root/work with a clean, non-Korean environment.
@@ -81,7 +74,7 @@ protected:
     std::string SettingsFile() const { return (root / "config" / "MERIDO ELE" / "KOVA.conf").string(); }
 
     fs::path cli;
-    fs::path root;
+    TempFolder root{"kova-cli"};
 };
 
 TEST_F(CliEndToEndTest, ChannelSetShowListDelete)

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "app/CKOVAApp.h"
+#include "support/TempFolder.h"
 #include "ui/models/DownloadDialogModel.h"
 
 namespace {
@@ -20,8 +20,6 @@ protected:
     DownloadDialogModelTest() {
         app.SetDefaultMultiLanguageStr();
         app._nLanguage = 0;
-        std::string pattern = (fs::temp_directory_path() / "kova-dlg-XXXXXX").string();
-        root = mkdtemp(pattern.data());
         folderA = root + "/A";
         folderB = root + "/B";
         fs::create_directories(folderA);
@@ -30,7 +28,6 @@ protected:
         channel.McName = "ZID-1";
         channel.NcdFileFolder = folderA;
     }
-    ~DownloadDialogModelTest() override { fs::remove_all(root); }
 
     void File(const std::string& folder, const std::string& name, const std::string& content = "N1\r\n") {
         std::ofstream(folder + "/" + name, std::ios::binary) << content;
@@ -76,7 +73,8 @@ protected:
     }
 
     CKOVAApp app;
-    std::string root, folderA, folderB;
+    TempFolder temp{"kova-dlg"};
+    std::string root = temp.Path().string(), folderA, folderB;
     ChannelConfig channel;
     McProgramEntryList mcPrograms;
     DownloadRequest request;

@@ -1,9 +1,9 @@
 #pragma once
 // The fixture of the kova-cli end-to-end tests against kova-sim, in real time:
 // each test gets a fresh temporary folder that holds the settings
-// (XDG_CONFIG_HOME) and the simulator's link, a kova-sim serving that link,
-// and Cli() to run the built kova-cli through the shell with its streams
-// collected.
+// (XDG_CONFIG_HOME) and the simulator's link, a kova-sim serving that link
+// (stopped before the folder goes), and Cli() to run the built kova-cli
+// through the shell with its streams collected.
 
 #include <gtest/gtest.h>
 
@@ -16,27 +16,24 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <thread>
-#include <utility>
 
 #include "support/KovaCliRun.h"
+#include "support/TempFolder.h"
 
 extern char** environ;
 
 class CliSimSession : public ::testing::Test {
 protected:
-    // `name` tells the temporary folders of the suites apart: /tmp/kova-<name>-e2e-...
-    explicit CliSimSession(std::string name) : name_(std::move(name)) {}
+    // `name` tells the temporary folders of the suites apart: kova-<name>-e2e-...
+    explicit CliSimSession(const std::string& name) : folder_("kova-" + name + "-e2e") {}
 
     void SetUp() override {
         namespace fs = std::filesystem;
         const char* build = std::getenv("KOVA_BUILD_DIR");
         ASSERT_NE(build, nullptr) << "KOVA_BUILD_DIR is not set";
         buildDir_ = build;
-        std::string pattern = "/tmp/kova-" + name_ + "-e2e-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        temp_ = pattern;
+        temp_ = folder_.Path();
         setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
         link_ = temp_ / "trx";
 
@@ -57,8 +54,6 @@ protected:
             kill(simPid_, SIGTERM);
             waitpid(simPid_, nullptr, 0);
         }
-        std::error_code ignored;
-        if (!temp_.empty()) std::filesystem::remove_all(temp_, ignored);
     }
 
     // Runs kova-cli with `arguments` (shell words) and no input.
@@ -84,5 +79,5 @@ protected:
     pid_t simPid_ = 0;
 
 private:
-    std::string name_;
+    TempFolder folder_;
 };

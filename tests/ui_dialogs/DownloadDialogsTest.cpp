@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +15,7 @@
 #include <memory>
 
 #include "app/CKOVAApp.h"
+#include "support/TempFolder.h"
 #include "ui/CDownloadDlg.h"
 #include "ui/CIn_MC_prog_dlg.h"
 #include "ui/CQuickViewDlg.h"
@@ -45,8 +45,6 @@ protected:
     DownloadDialogTest() {
         app.SetDefaultMultiLanguageStr();
         app._nLanguage = 0;
-        std::string pattern = (fs::temp_directory_path() / "kova-ui-XXXXXX").string();
-        root = mkdtemp(pattern.data());
         fs::create_directories(root + "/A");
         fs::create_directories(root + "/B");
         std::ofstream(root + "/A/my prog,v2.ncd") << "N1 X10\r\nN2 Y20\r\n";
@@ -56,7 +54,6 @@ protected:
         channel.McName = "ZID-1";
         channel.NcdFileFolder = root + "/A";
     }
-    ~DownloadDialogTest() override { fs::remove_all(root); }
 
     CDownloadDlg& Open(const std::string& type, bool programNames, bool system = false) {
         channel.McType = type;
@@ -89,7 +86,8 @@ protected:
     }
 
     CKOVAApp app;
-    std::string root;
+    TempFolder temp{"kova-ui"};
+    std::string root = temp.Path().string();
     ChannelConfig channel;
     McProgramEntryList mcPrograms;
     DownloadRequest request;
