@@ -15,14 +15,12 @@
 #include "jobs/Terminal.h"
 #include "jobs/WindowMessages.h"
 #include "link/LinkJobs.h"
-#include "sim/SimulatedRadio.h"
 #include "sim/SimulatedSerialPort.h"
-#include "sim/VirtualClockScheduler.h"
-#include "sim/VirtualEventLoop.h"
 #include "support/RecordingView.h"
+#include "support/SimulatedRadioRig.h"
 #include "support/TestAppPlatform.h"
 
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public ::testing::Test, protected SimulatedRadioRig {
 protected:
     LinkFixture() {
         app.AttachPlatform(platform);
@@ -97,11 +95,6 @@ protected:
 
     TestAppPlatform platform;
     CKOVAApp app;
-    VirtualEventLoop loop;
-    VirtualClockScheduler clock{loop};
-    SimulatedRadio radio{clock};
-    SimulatedHostModule& host = radio.Host();
-    SimulatedSerialPort port{clock, radio.Host()};
     RecordingView view;
     Terminal terminal{app, port, loop, view};
     LinkJobs jobs = AddLinkJobs(terminal);

@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "sim/SimulatedRadio.h"
 #include "sim/SimulatedSerialPort.h"
-#include "sim/VirtualClockScheduler.h"
-#include "sim/VirtualEventLoop.h"
+#include "support/SimulatedRadioRig.h"
 
 inline std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
     std::vector<uint8_t> out;
@@ -27,7 +25,7 @@ inline std::string Text(const std::vector<uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-class RadioLink : public ::testing::Test {
+class RadioLink : public ::testing::Test, protected SimulatedRadioRig {
 protected:
     struct Message {
         uint32_t id, wParam, lParam;
@@ -87,11 +85,6 @@ protected:
         return n;
     }
 
-    VirtualEventLoop loop;
-    VirtualClockScheduler clock{loop};
-    SimulatedRadio radio{clock};
-    SimulatedHostModule& host = radio.Host();
-    SimulatedSerialPort port{clock, radio.Host()};
     std::string received;
     std::vector<Message> messages;
 };
