@@ -6,21 +6,9 @@
 #include <vector>
 
 #include "serial/ByteRing.h"
+#include "support/ByteStreams.h"
 
 namespace {
-
-std::vector<uint8_t> Pattern(size_t count, size_t start = 0) {
-    std::vector<uint8_t> bytes(count);
-    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>((start + i) % 251);
-    return bytes;
-}
-
-std::vector<uint8_t> TakeAll(ByteRing& ring) {
-    std::vector<uint8_t> bytes;
-    uint8_t byte = 0;
-    while (ring.TakeByte(byte)) bytes.push_back(byte);
-    return bytes;
-}
 
 // The ring is 64 KiB: keep it off the test's stack.
 std::unique_ptr<ByteRing> NewRing() { return std::make_unique<ByteRing>(); }

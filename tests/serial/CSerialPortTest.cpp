@@ -15,6 +15,7 @@
 
 #include "PtyPair.h"
 #include "serial/CSerialPort.h"
+#include "support/ByteStreams.h"
 
 using namespace std::chrono_literals;
 
@@ -82,19 +83,6 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
         std::this_thread::sleep_for(1ms);
     }
     return true;
-}
-
-std::vector<uint8_t> Pattern(size_t count, uint8_t seed = 0) {
-    std::vector<uint8_t> bytes(count);
-    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<uint8_t>((seed + i) % 251);
-    return bytes;
-}
-
-std::vector<uint8_t> TakeAll(CSerialPort& port) {
-    std::vector<uint8_t> bytes;
-    uint8_t byte = 0;
-    while (port.TakeByte(byte)) bytes.push_back(byte);
-    return bytes;
 }
 
 int Write(CSerialPort& port, const std::string& text) {
