@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <string_view>
 
 #include "app/CKOVAApp.h"
@@ -32,8 +31,6 @@ constexpr std::array<TypeJob, 7> kTypeJobs{{
     {"TDK/VC5", JobBit::DownloadTdkVc5},
     {"UNIVERSAL", JobBit::DownloadUniversal},
 }};
-
-int BarValue(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, 0, INT_MAX)); }
 }  // namespace
 
 DownloadDispatcher::DownloadDispatcher(Terminal& terminal) : Job(terminal, JobBit::DownloadDispatcher) {}
@@ -215,7 +212,7 @@ int DownloadDispatcher::Run(uint32_t event) {
 
         case 52:
             if (event & EV_TIMEOUT) {
-                T.ShowStatus(T.Text(Msg::FailedToSetupModule) + "(" + std::to_string(State) + ")", 0);
+                T.ShowStatus(WithState(T.Text(Msg::FailedToSetupModule)), 0);
                 State = JobState::Completed;
                 return 1;
             }

@@ -1,7 +1,6 @@
 #include "jobs/DownloadJob.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 
 #include "jobs/DownloadDispatcher.h"
@@ -17,8 +16,6 @@ namespace {
 // A failure names the offending text; a binary file can make a line of
 // thousands of bytes, of which the start is enough to find it.
 constexpr std::size_t kShownTextLimit = 100;
-
-int BarValue(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, 0, INT_MAX)); }
 
 std::string Visible(const std::string& text) {
     std::string shown;
@@ -47,7 +44,7 @@ bool DownloadJob::ReadLine() {
     std::string line;
     while (T.FileOffset < T.FileSize && T.FileBuffer) {
         T.FileOffset = ReadNextLine(T.FileBuffer.get(), T.FileSize, T.FileOffset, line);
-        ShowProgress();
+        ShowProgress(T.FileOffset, Dispatcher.SentBefore() + T.FileOffset);
         if (!line.empty()) {
             T.SendLine = line;
             return true;
@@ -56,10 +53,19 @@ bool DownloadJob::ReadLine() {
     return false;
 }
 
-void DownloadJob::ShowProgress() {
+std::string DownloadJob::NextProgramLine() {
+    if (!ReadLine()) T.SendLine = "*";
+    return T.SendLine;
+}
+
+void DownloadJob::NoteEndMark(const std::string& line) {
+    if (line.find('*') != std::string::npos) T.EndSeen = 1;
+}
+
+void DownloadJob::ShowProgress(int64_t fileDone, int64_t totalDone) {
     TransferProgress& p = T.Progress;
-    p.FileDone = T.FileOffset;
-    p.TotalDone = Dispatcher.SentBefore() + T.FileOffset;
+    p.FileDone = fileDone;
+    p.TotalDone = totalDone;
     T.View.SetFileProgress(BarValue(p.FileDone), BarValue(p.FileBytes));
     T.View.SetTotalProgress(BarValue(p.TotalDone), BarValue(p.TotalBytes));
 }
@@ -89,19 +95,38 @@ bool DownloadJob::SendByte(uint8_t byte) {
 
 bool DownloadJob::SendEchoed(uint8_t byte) { return SendByte(T.ExpectEcho(byte)); }
 
+int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {
+    State = next;
+    ArmTimeout(waitMs);
+    return SendEchoed(byte) ? 0 : 1;
+}
+
 bool DownloadJob::EchoArrived() const { return (T.StatusFlags & Status::EchoArrived) != 0; }
 
+int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next) {
+    if (event & EV_DATA) {
+        ArmTimeout(quietMs);
+        return 0;
+    }
+    if (!(event & EV_TIMEOUT)) return 0;
+    State = next;
+    return 1;
+}
+
 void DownloadJob::FailNaming(Msg message, const std::string& text) {
-    FailText = T.Text(message) + "(" + std::to_string(State) + ") : " + Visible(text);
+    FailText = WithState(T.Text(message)) + " : " + Visible(text);
     State = JobState::Failed;
+}
+
+int DownloadJob::CompleteDespiteMissingEcho() {
+    T.ShowStatus(WithState(T.Text(Msg::FailedToSetupModule)), 0);
+    State = JobState::Completed;
+    return 1;
 }
 
 int DownloadJob::Complete() {
     TransferProgress& p = T.Progress;
-    p.FileDone = p.FileBytes;
-    p.TotalDone = Dispatcher.SentBefore() + T.FileSize;
-    T.View.SetFileProgress(BarValue(p.FileBytes), BarValue(p.FileBytes));
-    T.View.SetTotalProgress(BarValue(p.TotalDone), BarValue(p.TotalBytes));
+    ShowProgress(p.FileBytes, Dispatcher.SentBefore() + T.FileSize);
     uint64_t now = T.Loop.NowMs();
     int64_t seconds = now > p.StartClockMs ? static_cast<int64_t>((now - p.StartClockMs) / 1000) : 0;
     seconds = std::max<int64_t>(seconds, 1);
@@ -129,6 +154,27 @@ int DownloadJob::ShowFailure() {
     T.ShowStatus(FailText, 0);
     State = JobState::Finish;
     return 1;
+}
+
+int DownloadJob::RunEndState() {
+    switch (State) {
+        case JobState::Completed:
+            return Complete();
+
+        case JobState::Failed:
+            return ShowFailure();
+
+        case JobState::Finish:
+            return FinishDownload();
+
+        case JobState::Unknown:
+            State = JobState::Finish;
+            return 1;
+
+        default:
+            State = JobState::Unknown;
+            return 1;
+    }
 }
 
 int DownloadJob::FinishDownload() {

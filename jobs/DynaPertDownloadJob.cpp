@@ -88,13 +88,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
         case 30:
             // A ready mark that an earlier ETX asked for may still be on its
             // way; it must not run into the echo of "L".
-            if (event & EV_DATA) {
-                ArmTimeout(kSettleMs);
-                return 0;
-            }
-            if (!(event & EV_TIMEOUT)) return 0;
-            State = 40;
-            return 1;
+            return AwaitQuietLine(event, kSettleMs, 40);
 
         case 40:
             ShowDownloading();
@@ -133,25 +127,11 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 
-        case JobState::Completed:
-            return Complete();
-
         case JobState::Cancelled:
             T.QueueByte(ControlByte::Etx, false);
             return CancelDownload();
 
-        case JobState::Failed:
-            return ShowFailure();
-
-        case JobState::Finish:
-            return FinishDownload();
-
-        case JobState::Unknown:
-            State = JobState::Finish;
-            return 1;
-
         default:
-            State = JobState::Unknown;
-            return 1;
+            return RunEndState();
     }
 }

@@ -11,8 +11,12 @@ void Job::ApplyStartAndCancel(uint32_t event) {
 }
 
 void Job::FailWith(const std::string& message) {
-    FailText = message + "(" + std::to_string(State) + ")";
+    FailText = WithState(message);
     State = JobState::Failed;
+}
+
+std::string Job::WithState(const std::string& message) const {
+    return message + "(" + std::to_string(State) + ")";
 }
 
 int Job::FinishJob() {

@@ -40,6 +40,8 @@ protected:
     void ApplyStartAndCancel(uint32_t event);
     // Records "%s(%d)": the message and the state that failed, and moves to 9002.
     void FailWith(const std::string& message);
+    // "%s(%d)": the message and the current state.
+    std::string WithState(const std::string& message) const;
 
     // Finish of a top-level job (links, lists, dispatchers): clears the job's bit;
     // with no job left the link turns idle and received text is shown again;

@@ -103,8 +103,7 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
                 State = JobState::Completed;
                 return 1;
             }
-            std::string line = ReadLine() ? T.SendLine : std::string("*");
-            T.SendLine = line;
+            std::string line = NextProgramLine();
             if (!PanasertFrame::Fits("D0", line)) {
                 // The machine holds part of a program: drop it.
                 T.QueueText(PanasertFrame::Build("A2", "", EndByte()), false);
@@ -115,7 +114,7 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
             State = 50;
             ArmTimeout(kReplyWaitMs);
             if (!SendDataFrame("D0", line)) return 1;
-            if (line.find('*') != std::string::npos) T.EndSeen = 1;
+            NoteEndMark(line);
             T.View.AppendCommText(line + "\r\n");
             return 0;
         }
@@ -129,25 +128,11 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
             if (!(T.StatusFlags & Status::LineAvailable)) return 0;
             return CheckAnswer();
 
-        case JobState::Completed:
-            return Complete();
-
         case JobState::Cancelled:
             T.QueueText(PanasertFrame::Build("A2", "", EndByte()), false);
             return CancelDownload();
 
-        case JobState::Failed:
-            return ShowFailure();
-
-        case JobState::Finish:
-            return FinishDownload();
-
-        case JobState::Unknown:
-            State = JobState::Finish;
-            return 1;
-
         default:
-            State = JobState::Unknown;
-            return 1;
+            return RunEndState();
     }
 }

@@ -24,18 +24,9 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
 
         case 10:
             // The machine's line must be quiet for a while before the reader starts.
-            if (event & EV_DATA) {
-                ArmTimeout(kQuietMs);
-                return 0;
-            }
-            if (!(event & EV_TIMEOUT)) return 0;
-            State = 30;
-            return 1;
+            return AwaitQuietLine(event, kQuietMs, 30);
 
-        case 30:
-            State = 32;
-            ArmTimeout(kReplyWaitMs);
-            return SendEchoed(ControlByte::Cr) ? 0 : 1;
+        case 30: return SendEchoedAndWait(ControlByte::Cr, kReplyWaitMs, 32);
 
         case 32:
             if (event & EV_TIMEOUT) {
@@ -76,9 +67,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 70;
                 return 1;
             }
-            State = 62;
-            ArmTimeout(kEchoWaitMs);
-            return SendEchoed(SubModuleCommand::ReadyReportsOn) ? 0 : 1;
+            return SendEchoedAndWait(SubModuleCommand::ReadyReportsOn, kEchoWaitMs, 62);
 
         case 62:
             if (event & EV_TIMEOUT) {
@@ -126,12 +115,11 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 100;
                 return 1;
             }
-            std::string line = ReadLine() ? T.SendLine : std::string("*");
-            T.SendLine = line;
+            std::string line = NextProgramLine();
             State = 80;
             ArmTimeout(kReplyWaitMs);
             if (!Send(line + "\r\n")) return 1;
-            if (line.find('*') != std::string::npos) T.EndSeen = 1;
+            NoteEndMark(line);
             return 0;
         }
 
@@ -140,16 +128,10 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 130;
                 return 1;
             }
-            State = 102;
-            ArmTimeout(kEchoWaitMs);
-            return SendEchoed(SubModuleCommand::BusyReportsOn) ? 0 : 1;
+            return SendEchoedAndWait(SubModuleCommand::BusyReportsOn, kEchoWaitMs, 102);
 
         case 102:
-            if (event & EV_TIMEOUT) {
-                T.ShowStatus(T.Text(Msg::FailedToSetupModule) + "(" + std::to_string(State) + ")", 0);
-                State = JobState::Completed;
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return CompleteDespiteMissingEcho();
             if (!EchoArrived()) return 0;
             KillTimeout();
             State = 110;
@@ -165,17 +147,10 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             State = 120;
             return 1;
 
-        case 120:
-            State = 122;
-            ArmTimeout(kEchoWaitMs);
-            return SendEchoed(SubModuleCommand::BusyReportsOff) ? 0 : 1;
+        case 120: return SendEchoedAndWait(SubModuleCommand::BusyReportsOff, kEchoWaitMs, 122);
 
         case 122:
-            if (event & EV_TIMEOUT) {
-                T.ShowStatus(T.Text(Msg::FailedToSetupModule) + "(" + std::to_string(State) + ")", 0);
-                State = JobState::Completed;
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return CompleteDespiteMissingEcho();
             if (!EchoArrived()) return 0;
             KillTimeout();
             State = JobState::Completed;
@@ -185,26 +160,15 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             State = JobState::Completed;
             return 1;
 
-        case JobState::Completed:
-            return Complete();
-
         case JobState::Cancelled:
             T.QueueByte(ControlByte::Etx, false);
             return CancelDownload();
-
-        case JobState::Failed:
-            return ShowFailure();
 
         case JobState::Finish:
             T.StatusFlags &= ~Status::EchoTransmitted;
             return FinishDownload();
 
-        case JobState::Unknown:
-            State = JobState::Finish;
-            return 1;
-
         default:
-            State = JobState::Unknown;
-            return 1;
+            return RunEndState();
     }
 }

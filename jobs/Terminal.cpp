@@ -1,5 +1,7 @@
 #include "jobs/Terminal.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "app/CKOVAApp.h"
@@ -133,7 +135,11 @@ void Terminal::ReArmIdleTimer() {
     if (IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
 }
 
-// ---- time display ---------------------------------------------------------------
+// ---- transfer progress and time display -------------------------------------------
+
+int BarValue(int64_t bytes) {
+    return static_cast<int>(std::clamp<int64_t>(bytes, 0, INT_MAX));
+}
 
 namespace {
 std::string MinutesSeconds(int64_t seconds) {

@@ -34,6 +34,9 @@ struct TransferProgress {
     int64_t LastShownSecond = -1;
 };
 
+// A byte count of TransferProgress as a progress bar takes it: clamped to 0 .. INT_MAX.
+int BarValue(int64_t bytes);
+
 class Terminal {
 public:
     Terminal(CKOVAApp& app, SerialPort& port, EventLoop& loop, TerminalView& view);
