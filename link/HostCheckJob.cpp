@@ -41,9 +41,21 @@ void HostCheckJob::CloseIfOpen() {
     if (T.Port.IsOpen()) T.ClosePcPort(false);
 }
 
-int HostCheckJob::NextPort() {
+int HostCheckJob::HostModuleMissing() {
+    T.ShowStatus(Msg::HostModuleNotFound, 0);
     State = 10;
     return 1;
+}
+
+int HostCheckJob::AwaitAnswer(bool timeout, const char* expected, int next) {
+    if (timeout) return HostModuleMissing();
+    if (T.LastReplyLine == expected) {
+        KillTimeout();
+        State = next;
+        return 1;
+    }
+    WaitMore();
+    return 0;
 }
 
 int HostCheckJob::Run(uint32_t event) {
@@ -127,18 +139,7 @@ int HostCheckJob::Run(uint32_t event) {
             State = 40;
             return 0;
 
-        case 40:
-            if (timeout) {
-                T.ShowStatus(Msg::HostModuleNotFound, 0);
-                return NextPort();
-            }
-            if (reply == "DISCONNECT") {
-                KillTimeout();
-                State = 50;
-                return 1;
-            }
-            WaitMore();
-            return 0;
+        case 40: return AwaitAnswer(timeout, "DISCONNECT", 50);
 
         case 50:
             T.ReceivedText.clear();
@@ -146,28 +147,14 @@ int HostCheckJob::Run(uint32_t event) {
             State = 60;
             return 0;
 
-        case 60:
-            if (timeout) {
-                T.ShowStatus(Msg::HostModuleNotFound, 0);
-                return NextPort();
-            }
-            if (reply == "OK") {
-                KillTimeout();
-                State = 70;
-                return 1;
-            }
-            WaitMore();
-            return 0;
+        case 60: return AwaitAnswer(timeout, "OK", 70);
 
         case 70: {
             std::string& text = T.ReceivedText;
             std::size_t start = 0;
             while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
             text.erase(0, start);
-            if (!T.HostInfo.Parse(text)) {
-                T.ShowStatus(Msg::HostModuleNotFound, 0);
-                return NextPort();
-            }
+            if (!T.HostInfo.Parse(text)) return HostModuleMissing();
             if (text.find(kExpectedConfiguration) != std::string::npos) {
                 State = JobState::Completed;
                 return 1;
@@ -177,18 +164,7 @@ int HostCheckJob::Run(uint32_t event) {
             return 0;
         }
 
-        case 80:
-            if (timeout) {
-                T.ShowStatus(Msg::HostModuleNotFound, 0);
-                return NextPort();
-            }
-            if (reply == "OK") {
-                KillTimeout();
-                State = JobState::Completed;
-                return 1;
-            }
-            WaitMore();
-            return 0;
+        case 80: return AwaitAnswer(timeout, "OK", JobState::Completed);
 
         case JobState::Completed:
             T.ShowStatus(Msg::HostModuleConfirmed, 0);

@@ -26,8 +26,12 @@ private:
     // never more than a bounded total for one command.
     void WaitMore();
     void CloseIfOpen();
-    // After a time-out of a later step: the same fixed port again, or the next entry.
-    int NextPort();
+    // A later step found no host module: shown, then the same fixed port
+    // again, or the next entry.
+    int HostModuleMissing();
+    // For a later step: `next` once the module answered `expected`; the
+    // time-out means no host module is there.
+    int AwaitAnswer(bool timeout, const char* expected, int next);
 
     int tryIndex_ = 0;
     int fixedPortTries_ = 0;
