@@ -24,9 +24,11 @@ constexpr uint64_t kMaxEscapeWaitMs = 10000;
 
 DisconnectJob::DisconnectJob(Terminal& terminal) : Job(terminal, JobBit::Disconnect) {}
 
-void DisconnectJob::SendEchoed(uint8_t byte) {
+int DisconnectJob::SendEchoed(uint8_t byte, int next) {
     T.QueueByte(T.ExpectEcho(byte), false);
     ArmTimeout(kStepWaitMs);
+    State = next;
+    return 0;
 }
 
 void DisconnectJob::WaitBounded(uint32_t ms, uint64_t sinceMs, uint64_t limitMs) {
@@ -89,25 +91,18 @@ int DisconnectJob::Run(uint32_t event) {
             WaitBounded(kQuietMs, quietWaitStartMs_, kMaxQuietWaitMs);
             return 0;
 
-        case 20:
-            SendEchoed(SubModuleCommand::OpenDialogue);
-            State = 22;
-            return 0;
+        case 20: return SendEchoed(SubModuleCommand::OpenDialogue, 22);
 
         case 22:
             if (!echo && !timeout) return 0;
             KillTimeout();
             T.QueueByte(SubModuleCommand::DropPendingOutput, false);
-            SendEchoed(SubModuleCommand::BusyReportsOff);
-            State = 24;
-            return 0;
+            return SendEchoed(SubModuleCommand::BusyReportsOff, 24);
 
         case 24:
             if (!echo && !timeout) return 0;
             KillTimeout();
-            SendEchoed(SubModuleCommand::FirstOptionOthers);
-            State = 26;
-            return 0;
+            return SendEchoed(SubModuleCommand::FirstOptionOthers, 26);
 
         case 26:
             if (!echo && !timeout) return 0;

@@ -16,7 +16,9 @@ public:
     int Run(uint32_t event) override;
 
 private:
-    void SendEchoed(uint8_t byte);
+    // Queues a reset byte the sub module echoes; its echo or the time-out
+    // is awaited in state `next` (returns 0).
+    int SendEchoed(uint8_t byte, int next);
     // Waits `ms` more, but not beyond `limitMs` after `sinceMs`.
     void WaitBounded(uint32_t ms, uint64_t sinceMs, uint64_t limitMs);
 

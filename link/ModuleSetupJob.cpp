@@ -16,6 +16,23 @@ constexpr uint32_t kStoreWaitMs = 1000;
 constexpr int kMaxDelayBits = 200;
 // Sub modules up to version 3.0 know older codes for the two announcements.
 constexpr int kLastOldVersion = 30;
+
+// Which byte of each option pair a machine type takes.
+uint8_t FirstOption(const std::string& type) {
+    return type == "PANASERT/TTY" || type == "TDK/VC5" || type == "TDK/VC5A"
+               ? SubModuleCommand::FirstOptionTtyAndVc5
+               : SubModuleCommand::FirstOptionOthers;
+}
+
+uint8_t SecondOption(const std::string& type) {
+    return type == "UNIVERSAL" ? SubModuleCommand::SecondOptionUniversal
+                               : SubModuleCommand::SecondOptionOthers;
+}
+
+uint8_t ThirdOption(const std::string& type) {
+    return type == "PANASERT/TTY" || type == "TDK/VC5" ? SubModuleCommand::ThirdOptionTtyAndVc5
+                                                       : SubModuleCommand::ThirdOptionOthers;
+}
 }  // namespace
 
 ModuleSetupJob::ModuleSetupJob(Terminal& terminal) : Job(terminal, JobBit::ModuleSetup) {}
@@ -46,15 +63,19 @@ float ModuleSetupJob::CharTime(const ChannelConfig& channel) {
     return 1000.0f / static_cast<float>(baud) * static_cast<float>(DelayBits(channel) + 10);
 }
 
-void ModuleSetupJob::SendEchoed(uint8_t byte, uint32_t waitMs) {
+int ModuleSetupJob::SendEchoed(uint8_t byte, int next, uint32_t waitMs) {
     T.QueueByte(T.ExpectEcho(byte), false);
     ArmTimeout(waitMs);
+    State = next;
+    return 0;
 }
 
-void ModuleSetupJob::SendAsking(uint8_t byte) {
+int ModuleSetupJob::SendAsking(uint8_t byte, int next) {
     T.ArmReplyByte();
     T.QueueByte(byte, false);
     ArmTimeout(kStepWaitMs);
+    State = next;
+    return 0;
 }
 
 void ModuleSetupJob::Fail(Msg failure) {
@@ -94,6 +115,7 @@ int ModuleSetupJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     const ChannelConfig& channel = T.App.CurrentChannel;
     SubModuleInfo& info = T.SubInfo;
+    const bool oldFirmware = info.SubModuleVersion <= kLastOldVersion;
 
     switch (State) {
         case 0:
@@ -107,95 +129,53 @@ int ModuleSetupJob::Run(uint32_t event) {
             State = 10;
             return 1;
 
-        case 10:
-            SendEchoed(SubModuleCommand::OpenDialogue);
-            State = 11;
-            return 0;
+        case 10: return SendEchoed(SubModuleCommand::OpenDialogue, 11);
         case 11: return AwaitEcho(event, 20);
 
-        case 20:
-            SendAsking(SubModuleCommand::ReadVersion);
-            State = 22;
-            return 0;
+        case 20: return SendAsking(SubModuleCommand::ReadVersion, 22);
         case 22: {
             int result = AwaitReply(event, 30, Msg::FailedToConfirmModuleVersion, info.SubModuleVersion);
             if (State == 30) info.SetupSerial = channel.SubSerial;
             return result;
         }
 
-        case 30:
-            SendAsking(SubModuleCommand::ReadType);
-            State = 32;
-            return 0;
+        case 30: return SendAsking(SubModuleCommand::ReadType, 32);
         case 32: return AwaitReply(event, 40, Msg::FailedToConfirmModuleType, info.SubModuleType);
 
-        case 40:
-            SendEchoed(info.SubModuleVersion <= kLastOldVersion
-                           ? SubModuleCommand::LineParametersOldFirmware
-                           : SubModuleCommand::LineParameters);
-            State = 42;
-            return 0;
+        case 40: {
+            const uint8_t command = oldFirmware ? SubModuleCommand::LineParametersOldFirmware
+                                                : SubModuleCommand::LineParameters;
+            return SendEchoed(command, 42);
+        }
         case 42:
             if (AwaitEcho(event, 44) == 0) return 0;
-            if (State == 44) {
-                SendEchoed(LineParameterByte(channel));
-                State = 46;
-                return 0;
-            }
+            if (State == 44) return SendEchoed(LineParameterByte(channel), 46);
             return 1;
         case 46: return AwaitEcho(event, 50);
 
-        case 50:
-            SendEchoed(info.SubModuleVersion <= kLastOldVersion
-                           ? SubModuleCommand::CharacterDelayOldFirmware
-                           : SubModuleCommand::CharacterDelay);
-            State = 52;
-            return 0;
+        case 50: {
+            const uint8_t command = oldFirmware ? SubModuleCommand::CharacterDelayOldFirmware
+                                                : SubModuleCommand::CharacterDelay;
+            return SendEchoed(command, 52);
+        }
         case 52: return AwaitEcho(event, 54);
 
-        case 54:
-            SendEchoed(static_cast<uint8_t>(DelayBits(channel)));
-            State = 56;
-            return 0;
+        case 54: return SendEchoed(static_cast<uint8_t>(DelayBits(channel)), 56);
         case 56: return AwaitEcho(event, 60);
 
-        case 60: {
-            const std::string& type = channel.McType;
-            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5" || type == "TDK/VC5A"
-                           ? SubModuleCommand::FirstOptionTtyAndVc5
-                           : SubModuleCommand::FirstOptionOthers);
-            State = 62;
-            return 0;
-        }
+        case 60: return SendEchoed(FirstOption(channel.McType), 62);
         case 62: return AwaitEcho(event, 70);
 
-        case 70:
-            SendEchoed(channel.McType == "UNIVERSAL" ? SubModuleCommand::SecondOptionUniversal
-                                                     : SubModuleCommand::SecondOptionOthers);
-            State = 72;
-            return 0;
+        case 70: return SendEchoed(SecondOption(channel.McType), 72);
         case 72: return AwaitEcho(event, 80);
 
-        case 80:
-            SendEchoed(SubModuleCommand::SetupStep);
-            State = 82;
-            return 0;
+        case 80: return SendEchoed(SubModuleCommand::SetupStep, 82);
         case 82: return AwaitEcho(event, 90);
 
-        case 90: {
-            const std::string& type = channel.McType;
-            SendEchoed(type == "PANASERT/TTY" || type == "TDK/VC5"
-                           ? SubModuleCommand::ThirdOptionTtyAndVc5
-                           : SubModuleCommand::ThirdOptionOthers);
-            State = 92;
-            return 0;
-        }
+        case 90: return SendEchoed(ThirdOption(channel.McType), 92);
         case 92: return AwaitEcho(event, 100);
 
-        case 100:
-            SendEchoed(SubModuleCommand::StoreSetup, kStoreWaitMs);
-            State = 102;
-            return 0;
+        case 100: return SendEchoed(SubModuleCommand::StoreSetup, 102, kStoreWaitMs);
         case 102: return AwaitEcho(event, 110);
 
         case 110:

@@ -27,10 +27,12 @@ public:
     static float CharTime(const ChannelConfig& channel);
 
 private:
-    // Queues a set-up byte that the sub module echoes, and waits for the echo.
-    void SendEchoed(uint8_t byte, uint32_t waitMs = 2000);
-    // Queues a command answered by one byte, and waits for the answer.
-    void SendAsking(uint8_t byte);
+    // Queues a set-up byte that the sub module echoes, and waits for the echo
+    // in state `next` (returns 0).
+    int SendEchoed(uint8_t byte, int next, uint32_t waitMs = 2000);
+    // Queues a command answered by one byte, and waits for the answer in
+    // state `next` (returns 0).
+    int SendAsking(uint8_t byte, int next);
     // For a waiting state: 1 and `next` once the echo came, 0 while waiting,
     // 1 and the failure on the time-out.
     int AwaitEcho(uint32_t event, int next, Msg failure = Msg::FailedToSetupModule);
