@@ -83,13 +83,13 @@ void DownloadJob::ShowTime() {
 
 bool DownloadJob::Send(const std::string& text) {
     if (T.QueueText(text, false)) return true;
-    FailWith(T.Text(Msg::DownloadingFailed));
+    FailWith(Msg::DownloadingFailed);
     return false;
 }
 
 bool DownloadJob::SendByte(uint8_t byte) {
     if (T.QueueByte(byte, false)) return true;
-    FailWith(T.Text(Msg::DownloadingFailed));
+    FailWith(Msg::DownloadingFailed);
     return false;
 }
 

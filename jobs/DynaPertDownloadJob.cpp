@@ -62,10 +62,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
 
         case 20:
         case 22:
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::NoResponseFromMc));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (T.PartialLine == "*") {
                 State = 30;
                 ArmTimeout(kSettleMs);
@@ -108,8 +105,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                     return SendByte(ControlByte::Nul) ? 0 : 1;   // a nudge
                 }
                 T.QueueByte(ControlByte::Etx, false);
-                FailWith(T.Text(Msg::NoResponseFromMc));
-                return 1;
+                return FailWith(Msg::NoResponseFromMc);
             }
             if (!(T.StatusFlags & Status::LineAvailable)) return 0;
             return CheckEcho();
@@ -120,10 +116,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 State = JobState::Completed;
                 return 1;
             }
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::FailedTransferComplete));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::FailedTransferComplete);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 

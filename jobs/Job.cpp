@@ -10,9 +10,10 @@ void Job::ApplyStartAndCancel(uint32_t event) {
     if (event & EV_CANCEL) State = JobState::Cancelled;
 }
 
-void Job::FailWith(const std::string& message) {
-    FailText = WithState(message);
+int Job::FailWith(Msg message) {
+    FailText = WithState(T.Text(message));
     State = JobState::Failed;
+    return 1;
 }
 
 std::string Job::WithState(const std::string& message) const {

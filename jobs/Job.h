@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/Msg.h"
+
 class Terminal;
 
 namespace JobState {
@@ -38,8 +40,9 @@ protected:
     // Sets the state from the two events every job treats alike: EV_START
     // begins at state 0, EV_CANCEL goes to 9001.
     void ApplyStartAndCancel(uint32_t event);
-    // Records "%s(%d)": the message and the state that failed, and moves to 9002.
-    void FailWith(const std::string& message);
+    // Records "%s(%d)": the message and the state that failed, and moves to
+    // 9002; returns 1 so that the failure is shown next.
+    int FailWith(Msg message);
     // "%s(%d)": the message and the current state.
     std::string WithState(const std::string& message) const;
 

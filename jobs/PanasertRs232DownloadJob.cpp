@@ -38,8 +38,7 @@ int PanasertRs232DownloadJob::CheckAnswer() {
     }
     if (++Retries >= kMaxFailures) {
         T.QueueText(PanasertFrame::Build("A2", "", EndByte()), false);
-        FailWith(T.Text(Msg::DownloadCanceledByTransferError));
-        return 1;
+        return FailWith(Msg::DownloadCanceledByTransferError);
     }
     ArmTimeout(kReplyWaitMs);
     bool sent = (valid && command == "A1") ? Send(lastFrame_) : SendControlFrame("A1", errorCode);
@@ -121,10 +120,7 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
 
         case 50:
             ShowTime();
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::NoResponseFromMc));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (!(T.StatusFlags & Status::LineAvailable)) return 0;
             return CheckAnswer();
 

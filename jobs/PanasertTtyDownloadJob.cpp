@@ -29,10 +29,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
         case 30: return SendEchoedAndWait(ControlByte::Cr, kReplyWaitMs, 32);
 
         case 32:
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::NoResponseFromMc));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (!EchoArrived()) return 0;
             KillTimeout();
             State = 40;
@@ -55,10 +52,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 60;
                 return 1;
             }
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::NoResponseFromMc));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             return 0;
 
         case 60:
@@ -93,8 +87,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             queued = queued && T.QueueByteNoPump(ControlByte::Cr, false);
             T.TransmitPump();
             if (!queued) {
-                FailWith(T.Text(Msg::DownloadingFailed));
-                return 1;
+                return FailWith(Msg::DownloadingFailed);
             }
             return 0;
         }
@@ -104,10 +97,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 90;
                 return 1;
             }
-            if (event & EV_TIMEOUT) {
-                FailWith(T.Text(Msg::DownloadingFailed));
-                return 1;
-            }
+            if (event & EV_TIMEOUT) return FailWith(Msg::DownloadingFailed);
             return 0;
 
         case 90: {
