@@ -26,6 +26,7 @@
 #include "jobs/StatusBits.h"
 #include "jobs/WindowMessages.h"
 #include "link/LinkJobs.h"
+#include "serial/ControlBytes.h"
 #include "serial/SerialPort.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
@@ -336,9 +337,9 @@ void CTerminalDlg::PlaySound(Sound) {
 void CTerminalDlg::AppendCommText(const std::string& text) { ApplyCut(comm_, commTrim_.Append(text)); }
 
 void CTerminalDlg::AppendTransmittedByte(uint8_t byte) {
-    if (byte == 0x08) {
+    if (byte == ControlByte::Backspace) {
         CommBackspace();
-    } else if (byte == '\r') {
+    } else if (byte == ControlByte::Cr) {
         ApplyCut(comm_, commTrim_.AppendByte("\r\n"));
     } else if (byte >= 0x20 && byte < 0x7F) {
         ApplyCut(comm_, commTrim_.AppendByte(std::string(1, static_cast<char>(byte))));
