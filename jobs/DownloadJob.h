@@ -1,14 +1,15 @@
 #pragma once
 // What the per-type download jobs share: reading the next line of the file
-// with the progress bars, the start and end of a file's transfer, handing a
-// cancel down to the dispatcher, and the finish that turns off the sub-module
-// reports a job turned on.
+// with the progress bars, the start and end of a file's transfer, the steps
+// several types take alike (a quiet line, an echoed command, the program's
+// end mark), handing a cancel down to the dispatcher, and the end states,
+// whose finish turns off the sub-module reports a job turned on. Each type's
+// state table stays in its own file.
 
 #include <cstdint>
 #include <string>
 
 #include "jobs/Job.h"
-#include "lang/Msg.h"
 
 class DownloadDispatcher;
 
