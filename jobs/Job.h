@@ -25,7 +25,7 @@ inline constexpr int Finish = 9010;
 
 class Job {
 public:
-    Job(Terminal& terminal, uint32_t bit) : T(terminal), Bit(bit) {}
+    Job(Terminal& terminal, uint32_t bit) : Bit(bit), T(terminal) {}
     virtual ~Job() = default;
     Job(const Job&) = delete;
     Job& operator=(const Job&) = delete;

@@ -127,7 +127,7 @@ TEST_F(ListPcFilesTest, ListsMatchingFilesWithTheirLengthInNameOrder)
     fs::create_directory(folder / "SUB.NCD");
     fs::create_symlink(folder / "b.ncd", folder / "link.ncd");
 
-    TransferItemList list{{"stale", 1}};
+    TransferItemList list{{"stale", 1, ""}};
     ASSERT_EQ(ListPcFiles(Pattern("*.ncd"), list), 3);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].FileName, "A.NCD");
@@ -155,7 +155,7 @@ TEST_F(ListPcFilesTest, LengthsBeyondFourGigabytesAreKept)
 
 TEST_F(ListPcFilesTest, MissingFolderGivesAnEmptyList)
 {
-    TransferItemList list{{"stale", 1}};
+    TransferItemList list{{"stale", 1, ""}};
     EXPECT_EQ(ListPcFiles((folder / "missing" / "*.*").string(), list), 0);
     EXPECT_TRUE(list.empty());
     Write("X.NCD", 1);
