@@ -3,17 +3,20 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
+// The clean-ups take off blanks and line ends only; a TAB is not a blank and
+// stays for the later rules (a control byte in a name becomes '_').
 bool IsBlankOrLineEnd(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return c == ' ' || c == '\r' || c == '\n';
 }
 
 bool IsWhiteSpace(char c)
 {
-    return IsBlankOrLineEnd(c) || c == '\v' || c == '\f';
+    return IsBlankOrLineEnd(c) || c == '\t' || c == '\v' || c == '\f';
 }
 
 template <typename Pred>
@@ -201,7 +204,10 @@ int ListPcFiles(const std::string& pathPattern, TransferItemList& list)
         if (statusError) {
             continue;
         }
-        list.push_back(TransferItem{name, static_cast<uint64_t>(size)});
+        TransferItem item;
+        item.FileName = name;
+        item.Length = static_cast<uint64_t>(size);
+        list.push_back(std::move(item));
     }
 
     std::sort(list.begin(), list.end(), [](const TransferItem& a, const TransferItem& b) {

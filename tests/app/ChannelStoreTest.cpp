@@ -69,7 +69,9 @@ TEST_F(ChannelStoreTest, StoredFolderIsCleanedOnLoad)
     };
     const Case cases[] = {
         {" /data/line 2/USM/\r\n", "/data/line 2/USM"},
-        {"\t/data//x//\n\r ", "/data//x"},
+        {" /data//x//\n\r ", "/data//x"},
+        // A TAB is no blank: it stays, and so does the '/' before it.
+        {"\t/data/x/\t", "\t/data/x/\t"},
         {"/", "/"},
         {"  ///  ", "/"},
         {"relative/folder/", "relative/folder"},

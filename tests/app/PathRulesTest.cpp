@@ -57,6 +57,8 @@ TEST(PathRulesTest, MachineProgramNameRule)
     EXPECT_EQ(CleanMcProgramName(" \r\n", McNameForm::Long), "");
     // Control bytes inside the name would end or break the machine's line.
     EXPECT_EQ(CleanMcProgramName("a\tb\x01" "c\x7f" "d", McNameForm::Long), "A_B_C_D");
+    // Only blanks and line ends are trimmed; a TAB at either end is a control byte.
+    EXPECT_EQ(CleanMcProgramName(" \tab\t\r\n", McNameForm::Long), "_AB_");
 }
 
 TEST(PathRulesTest, MachineProgramNameNeverSplitsACharacter)
@@ -81,6 +83,8 @@ TEST(PathRulesTest, PcFileNameRule)
     EXPECT_EQ(CleanPcFileName("  a\\b/c:d*e?f\"g<h>i|j \r\n"), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(CleanPcFileName("Prog 1.ncd"), "Prog 1.ncd");
     EXPECT_EQ(CleanPcFileName("a\x01" "b\tc"), "a_b_c");
+    // Only blanks and line ends are trimmed; a TAB at either end is a control byte.
+    EXPECT_EQ(CleanPcFileName(" \tname\t\r\n"), "_name_");
     // Names that would point at the folder itself or its parent name no file.
     EXPECT_EQ(CleanPcFileName(" . "), "");
     EXPECT_EQ(CleanPcFileName(".."), "");
