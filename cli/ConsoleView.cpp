@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "link/ChannelSelectionModel.h"
+#include "serial/ControlBytes.h"
 
 namespace {
 // The text of a status line without its "%d> " prefix or continuation blanks.
@@ -50,14 +51,22 @@ void ConsoleView::AppendCommText(const std::string& text) {
 }
 
 void ConsoleView::AppendTransmittedByte(uint8_t byte) {
-    if (std::ostream* comm = Comm()) {
-        if (byte == '\r') {
-            *comm << "\r\n";
-        } else {
-            comm->put(static_cast<char>(byte));
-        }
-        comm->flush();
+    // The echo shows what the window's echo shows: printable bytes, CR as a
+    // line end and backspace; the protocol's other control bytes stay out.
+    if (byte == ControlByte::Backspace) {
+        CommBackspace();
+        return;
     }
+    std::ostream* comm = Comm();
+    if (comm == nullptr) return;
+    if (byte == ControlByte::Cr) {
+        *comm << "\r\n";
+    } else if (byte >= 0x20 && byte < 0x7F) {
+        comm->put(static_cast<char>(byte));
+    } else {
+        return;
+    }
+    comm->flush();
 }
 
 void ConsoleView::CommBackspace() {
