@@ -44,6 +44,9 @@
 namespace {
 constexpr int kMargin = 7;
 constexpr uint32_t kFocusCommWindow = static_cast<uint32_t>(-1);
+constexpr const char* kAboutItemText = "KOVA 정보(&A)...";
+constexpr const char* kScanDialogTitle = "Scanning sub modules ";
+constexpr const char* kScanStopCaption = "Stop";
 
 // Virtual key code of a Qt key (only the keys the key rules look at, and the
 // letters and digits, which share their codes with ASCII).
@@ -206,7 +209,9 @@ void CTerminalDlg::Relabel() {
     page0_->Relabel();
     commGroup_->setTitle(ToQ(terminal_.Text(Msg::CommunicationWindow)));
     statusGroup_->setTitle(ToQ(terminal_.Text(Msg::StatusWindow)));
-    aboutAction_->setText(app_._nLanguage == 1 ? QStringLiteral("KOVA 정보(&A)...") : QStringLiteral("&About KOVA..."));
+    // The About item is a fixed resource text, not a row of the text table: it
+    // reads the same in every language.
+    aboutAction_->setText(QString::fromUtf8(kAboutItemText));
 }
 
 QWidget* CTerminalDlg::Page(int index) const { return index >= 0 && index < 4 ? pages_[index] : nullptr; }
@@ -229,7 +234,10 @@ intptr_t CTerminalDlg::SendMessage(uint32_t message, uint32_t wParam, uint32_t l
         case WindowMsg::StatusColorDialog: ColorDialog(false); return 0;
         case WindowMsg::ClearStatus: ClearWindow(status_, statusTrim_); return 0;
         case WindowMsg::SwitchLanguage: SwitchLanguage(static_cast<int>(lParam)); return 0;
-        case WindowMsg::SwitchPage: SwitchToPage(static_cast<int>(lParam)); return 0;
+        case WindowMsg::SwitchPage:
+            // A page that asks for another one hands the operator over to it.
+            if (SwitchToPage(static_cast<int>(lParam))) FocusPage();
+            return 0;
         default: return terminal_.HandleMessage(message, wParam, lParam);
     }
 }
@@ -248,10 +256,11 @@ void CTerminalDlg::OnPageChanged(int index) {
     FocusCommWindow();
 }
 
-void CTerminalDlg::SwitchToPage(int index) {
-    if (index < 0 || index > 3 || index == currentPage_) return;
+bool CTerminalDlg::SwitchToPage(int index) {
+    if (index < 0 || index > 3 || index == currentPage_) return false;
     tab_->SelectPage(index);
     OnPageChanged(index);
+    return true;
 }
 
 void CTerminalDlg::RefreshCurrentPage() {
@@ -507,7 +516,7 @@ bool CTerminalDlg::RunChannelSelection(ChannelSelectionModel& model) {
 
 void CTerminalDlg::OpenScanDialog() {
     CloseScanDialog();
-    scanDialog_ = new CScan_SubModulesDlg(QStringLiteral("Scanning sub modules"), QStringLiteral("Stop"),
+    scanDialog_ = new CScan_SubModulesDlg(QString::fromUtf8(kScanDialogTitle), QString::fromUtf8(kScanStopCaption),
                                           [this] { SendMessage(WindowMsg::Cancel); }, this);
     scanDialog_->show();
 }

@@ -127,7 +127,8 @@ private:
     void Relabel();
     // The page switch: a new current page, its refresh, the unlock ends.
     void OnPageChanged(int index);
-    void SwitchToPage(int index);
+    // False when the index is no page or already current (nothing happens).
+    bool SwitchToPage(int index);
     void RefreshCurrentPage();
     void FocusPage();
     void SetFocusTo(int controlId);

@@ -1,10 +1,10 @@
-// kova: the terminal window.
+// kova: the terminal window. It takes no arguments of its own and reads no
+// environment variable of its own (the platform layer reads the desktop's).
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 
 #include "app/CKOVAApp.h"
 #include "platform/PosixAppPlatform.h"
@@ -12,22 +12,6 @@
 #include "serial/CSerialPort.h"
 #include "ui/CTerminalDlg.h"
 #include "ui/QtText.h"
-
-namespace {
-// Debug aid for documentation: KOVA_GRAB=FILE saves a picture of the window
-// KOVA_GRAB_AFTER_MS (default 4000) after start and then closes the window as
-// the close box does.
-void ScheduleGrab(QWidget& window) {
-    const QString file = qEnvironmentVariable("KOVA_GRAB");
-    if (file.isEmpty()) return;
-    bool ok = false;
-    int delay = qEnvironmentVariableIntValue("KOVA_GRAB_AFTER_MS", &ok);
-    QTimer::singleShot(ok ? delay : 4000, &window, [&window, file] {
-        if (!window.grab().save(file)) qWarning("kova: could not save %s", qPrintable(file));
-        window.close();
-    });
-}
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
@@ -55,7 +39,6 @@ int main(int argc, char** argv) {
         window = &terminal;
         if (QScreen* screen = QGuiApplication::primaryScreen()) terminal.setGeometry(screen->availableGeometry());
         terminal.showMaximized();
-        ScheduleGrab(terminal);
         terminal.Start();
         result = qtApp.exec();
         window = nullptr;

@@ -4,7 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -258,6 +267,98 @@ TEST_F(TerminalWindowTest, ClosingWithAHostHangsUpFirst) {
     // The close port job lets go of the port, then the window goes.
     ASSERT_TRUE(loop.RunUntil([&] { return !window->isVisible(); }, 60000));
     EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(TerminalWindowTest, AboutItemIsTheSameResourceTextInEveryLanguage) {
+    auto* menu = window->findChild<QMenuBar*>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
+    window->SendMessage(WindowMsg::SwitchLanguage, 0, 1);
+    EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
+    window->SendMessage(WindowMsg::SwitchLanguage, 0, 0);
+    EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
+}
+
+TEST_F(TerminalWindowTest, LanguageIsStoredOnlyWhenItChanges) {
+    // The stored value is left alone when the language asked for is current.
+    platform.Store.WriteInt("COMMON", "LANGUAGE", 4);
+    window->SendMessage(WindowMsg::SwitchLanguage, 0, 0);
+    EXPECT_EQ(platform.Store.ReadInt("COMMON", "LANGUAGE", -1), 4);
+    window->SendMessage(WindowMsg::SwitchLanguage, 0, 1);
+    EXPECT_EQ(platform.Store.ReadInt("COMMON", "LANGUAGE", -1), 1);
+}
+
+TEST_F(TerminalWindowTest, PageSwitchMessageGivesTheNewPageTheFocus) {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->SendMessage(WindowMsg::SwitchPage, 0, 2);
+    ASSERT_EQ(window->CurrentPage(), 2);
+    EXPECT_EQ(window->TabCtrl()->CurSel(), 2);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus == window->Page(2) || window->Page(2)->isAncestorOf(focus));
+
+    // The current page, or no page at all: nothing happens.
+    window->CommWindow()->setFocus();
+    window->SendMessage(WindowMsg::SwitchPage, 0, 2);
+    window->SendMessage(WindowMsg::SwitchPage, 0, 4);
+    EXPECT_EQ(window->CurrentPage(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), window->CommWindow());
+
+    // F5 switches pages too, and leaves the operator in the communication window.
+    EXPECT_EQ(window->OnKey(KeyKind::KeyDown, 0x74 /*F5*/), 1);
+    EXPECT_EQ(window->CurrentPage(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), window->CommWindow());
+}
+
+TEST_F(TerminalWindowTest, ScanDialogCarriesItsTemplateTitle) {
+    window->OpenScanDialog();
+    ASSERT_NE(window->ScanDialog(), nullptr);
+    EXPECT_EQ(window->ScanDialog()->windowTitle(), QStringLiteral("Scanning sub modules "));
+    EXPECT_EQ(window->ScanDialog()->StopButton()->text(), QStringLiteral("Stop"));
+    window->CloseScanDialog();
+    EXPECT_EQ(window->ScanDialog(), nullptr);
+}
+
+// The program takes no switches from its environment: a variable that once
+// made it save a picture of itself and close is no longer heard.
+TEST(TerminalProgram, ReadsNoEnvironmentVariableOfItsOwn) {
+    const char* build = std::getenv("KOVA_BUILD_DIR");
+    ASSERT_NE(build, nullptr);
+    const QString program = QString::fromLocal8Bit(build) + QStringLiteral("/ui/kova");
+    ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QString picture = work.filePath(QStringLiteral("window.png"));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), work.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), work.path());
+    env.insert(QStringLiteral("HOME"), work.path());
+    env.insert(QStringLiteral("KOVA_GRAB"), picture);
+    env.insert(QStringLiteral("KOVA_GRAB_AFTER_MS"), QStringLiteral("0"));
+    QDir().mkpath(work.filePath(QStringLiteral("config/MERIDO ELE")));
+    {
+        // A port that does not exist: the host check waits for the operator.
+        QFile conf(work.filePath(QStringLiteral("config/MERIDO ELE/KOVA.conf")));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("[COMMON]\nPcComNo=/dev/kova-test-no-such-port\nLANGUAGE=0\n");
+    }
+
+    QProcess kova;
+    kova.setProcessEnvironment(env);
+    kova.start(program, QStringList());
+    ASSERT_TRUE(kova.waitForStarted(10000));
+    const bool ended = kova.waitForFinished(2000);
+    EXPECT_FALSE(ended) << "kova ended on its own";
+    EXPECT_FALSE(QFileInfo::exists(picture));
+    if (kova.state() != QProcess::NotRunning) {
+        kova.kill();
+        kova.waitForFinished(10000);
+    }
 }
 
 // The whole window against the simulated radio terminal: host check, connect
