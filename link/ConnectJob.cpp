@@ -96,8 +96,10 @@ int ConnectJob::Run(uint32_t event) {
                 return 1;
             }
             T.ConnectTicks = kDialTicks;
-            T.View.SetFileProgress(0, kDialTicks);
-            T.View.SetTotalProgress(0, kDataBarRange);
+            // The upper bar (the view's total bar) counts the dial's ticks, the
+            // lower one (its file bar) only shows that bytes arrive.
+            T.View.SetTotalProgress(0, kDialTicks);
+            T.View.SetFileProgress(0, kDataBarRange);
             T.RxByteCount = 0;
             T.ClearReply();
             T.ShowStatus(T.Text(Msg::ChannelColumn) + ":" + std::to_string(channel) + " " +
@@ -111,7 +113,7 @@ int ConnectJob::Run(uint32_t event) {
 
         case 20:
             if (event & EV_TIMEOUT) {
-                T.View.SetFileProgress(kDialTicks - T.ConnectTicks, kDialTicks);
+                T.View.SetTotalProgress(kDialTicks - T.ConnectTicks, kDialTicks);
                 if (--T.ConnectTicks <= 0) {
                     T.ShowStatus(Msg::TrxNotFound, 0);
                     // The dial may still be running in the host module; a late
@@ -123,7 +125,7 @@ int ConnectJob::Run(uint32_t event) {
                 ArmTimeout(kTickMs);
                 return 0;
             }
-            if (event & EV_DATA) T.View.SetTotalProgress(std::min(T.RxByteCount, kDataBarRange - 1), kDataBarRange);
+            if (event & EV_DATA) T.View.SetFileProgress(std::min(T.RxByteCount, kDataBarRange - 1), kDataBarRange);
             if (T.LastReplyLine == "ERROR") {
                 KillTimeout();
                 T.ShowStatus(Msg::TrxNotFound, 0);
@@ -147,7 +149,7 @@ int ConnectJob::Run(uint32_t event) {
 
         case 32:
             if (T.StatusFlags & Status::SubSetUp) {
-                T.View.SetTotalProgress(kDataBarRange, kDataBarRange);
+                T.View.SetFileProgress(kDataBarRange, kDataBarRange);
                 State = JobState::Completed;
                 ArmTimeout(kConnectedPauseMs);
                 return 0;
@@ -182,8 +184,8 @@ int ConnectJob::Run(uint32_t event) {
             return 1;
 
         case JobState::Finish:
-            T.View.SetFileProgress(0, kDialTicks);
-            T.View.SetTotalProgress(0, kDataBarRange);
+            T.View.SetTotalProgress(0, kDialTicks);
+            T.View.SetFileProgress(0, kDataBarRange);
             return FinishJob();
 
         default:

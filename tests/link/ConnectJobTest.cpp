@@ -81,6 +81,29 @@ TEST_F(ConnectJobTest, SetUpCommandsFollowVersionAndMachineType) {
     }
 }
 
+TEST_F(ConnectJobTest, LowerBarShowsArrivingBytesAndIsFullOnceSetUp) {
+    ASSERT_TRUE(ConfirmHost());
+    view.ChannelToSelect = 3;
+    Post(WindowMsg::StartConnect);
+    EXPECT_EQ(view.TotalProgress, std::make_pair(0, 230));
+    EXPECT_EQ(view.FileProgress, std::make_pair(0, 30));
+    // "CONNECT ..." has arrived: the lower bar counts its bytes, at most 29.
+    ASSERT_TRUE(loop.RunUntil([this] { return (terminal.StatusFlags & Status::SubConnected) != 0; }, 30000));
+    EXPECT_GT(view.FileProgress.first, 0);
+    EXPECT_LE(view.FileProgress.first, 29);
+    EXPECT_EQ(view.FileProgress.second, 30);
+    EXPECT_EQ(view.TotalProgress.second, 230);
+    // Set up: the lower bar is full while the job pauses before it reports.
+    ASSERT_TRUE(loop.RunUntil([this] {
+        return (terminal.StatusFlags & Status::SubSetUp) && terminal.Engine.IsActive(JobBit::Connect);
+    }, 30000));
+    EXPECT_EQ(view.FileProgress, std::make_pair(30, 30));
+    EXPECT_EQ(view.TotalProgress.second, 230);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(view.FileProgress, std::make_pair(0, 30));
+    EXPECT_EQ(view.TotalProgress, std::make_pair(0, 230));
+}
+
 TEST_F(ConnectJobTest, MalformedSerialIsNeverDialled) {
     ASSERT_TRUE(ConfirmHost());
     for (const char* serial : {"00000000001", "0000000000011", "00000000000G", "00000000 001"}) {
@@ -127,9 +150,11 @@ TEST_F(ConnectJobTest, UnansweredDialGivesUpAfter23SecondsAndCancelsTheDial) {
     view.ChannelToSelect = 1;
     uint64_t start = loop.NowMs();
     Post(WindowMsg::StartConnect);
-    // Part way through, the upper bar counts the ticks.
+    // Part way through, the upper bar (the view's total bar) counts the ticks;
+    // the lower one keeps its range of 30 for the bytes.
     loop.RunFor(10050);
-    EXPECT_EQ(view.FileProgress, std::make_pair(99, 230));   // the first tick shows 0
+    EXPECT_EQ(view.TotalProgress, std::make_pair(99, 230));   // the first tick shows 0
+    EXPECT_EQ(view.FileProgress.second, 30);
     ASSERT_TRUE(RunUntilIdle());
     EXPECT_GE(loop.NowMs() - start, 23000u);
     EXPECT_LT(loop.NowMs() - start, 23500u);
