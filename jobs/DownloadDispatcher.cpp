@@ -75,20 +75,10 @@ bool DownloadDispatcher::StartNextFile(int& result) {
         T.PcFileList.pop_back();
         const std::string& name = T.CurrentItem.FileName;
 
-        uint32_t bit = JobBitFor(T.CurrentMcType());
-        if (bit == 0 || !T.Engine.HasJob(bit)) {
-            ++result_.FilesNotCompleted;
-            FailText = T.Text(Msg::InvalidEquipmentType);
-            State = JobState::Failed;
-            result = 1;
-            return true;
-        }
-
         NcFileContent content;
         NcFileStatus status = ReadNcFile(T.TransferFolder, name, content);
         if (status != NcFileStatus::Loaded) {
-            Msg message = status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen;
-            T.ShowStatus(T.Text(message) + " (" + name + ")", 1);
+            T.ShowStatus(status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen, 1);
             ++result_.FilesNotCompleted;
             p.TotalBytes -= static_cast<int64_t>(T.CurrentItem.Length);
             ShowTotalProgress();
@@ -105,6 +95,17 @@ bool DownloadDispatcher::StartNextFile(int& result) {
         p.FileDone = 1;
         T.View.SetFileProgress(0, BarValue(p.FileBytes));
         fileOpen_ = true;
+
+        // The type is looked at only once a file is ready to go: files that
+        // cannot be read are reported as such whatever the machine.
+        uint32_t bit = JobBitFor(T.CurrentMcType());
+        if (bit == 0 || !T.Engine.HasJob(bit)) {
+            ++result_.FilesNotCompleted;
+            FailText = T.Text(Msg::InvalidEquipmentType);
+            State = JobState::Failed;
+            result = 1;
+            return true;
+        }
         // The job may end within StartJob (a declined prompt); state 40 then
         // goes on with the next file, so nothing here may follow the start.
         State = 40;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -44,9 +45,17 @@ TEST_F(DownloadDispatcherTest, UnreadableFilesAreReportedAndSkippedAndNothingOnT
     Post(WindowMsg::StartDownload);
     ASSERT_TRUE(RunUntilIdle(600000));
 
-    EXPECT_TRUE(Shown("File not open. (MISSING.NCD)"));
-    EXPECT_TRUE(Shown("Empty file. (EMPTY.NCD)"));
-    EXPECT_TRUE(Shown("File not open. (DIR.NCD)"));
+    // The messages are the table's rows as they stand, each a numbered entry of its own.
+    auto numbered = [&](const std::string& text) {
+        return std::count_if(view.StatusLines.begin(), view.StatusLines.end(), [&](const std::string& line) {
+            std::size_t mark = line.find("> ");
+            return mark != std::string::npos && mark > 0 && line.compare(mark + 2, std::string::npos, text) == 0;
+        });
+    };
+    EXPECT_EQ(Count("File not open."), 2);
+    EXPECT_EQ(numbered("File not open."), 2);
+    EXPECT_EQ(Count("Empty file."), 1);
+    EXPECT_EQ(numbered("Empty file."), 1);
     // A binary file is only text runs to the machine, sent like any other.
     ASSERT_EQ(machine.Programs().size(), 2u);
     EXPECT_EQ(machine.Programs()[0], (std::vector<std::string>{"N1", "ZZ"}));
@@ -75,7 +84,7 @@ TEST_F(DownloadDispatcherTest, FolderThatVanishedSkipsEveryFileAndTheNextRunWork
     ASSERT_TRUE(ConnectChannel(1));
     Post(WindowMsg::StartDownload);
     ASSERT_TRUE(RunUntilIdle());
-    EXPECT_TRUE(Shown("File not open. (A.NCD)"));
+    EXPECT_EQ(Count("File not open."), 1);
     EXPECT_EQ(LastRun().FilesNotCompleted, 1);
     EXPECT_TRUE(machine.Received().empty());
 
@@ -131,15 +140,21 @@ TEST_F(DownloadDispatcherTest, DispatcherConnectsFirstWhenNeeded) {
 TEST_F(DownloadDispatcherTest, TypesWithoutADownloadJobAreRefused) {
     StoreChannel(4, "000000000004", "CITIZEN/M10");
     WriteNc("A.NCD", "N001\r\n");
-    Choose({"A.NCD"});
+    // Taken first: a file that cannot be read is reported as such before the type is refused.
+    Choose({"A.NCD", "MISSING.NCD"});
     ASSERT_TRUE(ConnectChannel(4));
     auto* citizen = dynamic_cast<SilentMachine*>(radio.FindSubModule("000000000004")->Machine());
     ASSERT_NE(citizen, nullptr);
     citizen->ClearReceived();
     Post(WindowMsg::StartDownload);
     ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("File not open."));
     EXPECT_TRUE(Shown("Invalid type of equipment."));
+    const std::vector<std::string> texts = StatusTexts();
+    EXPECT_LT(std::find(texts.begin(), texts.end(), "File not open.") - texts.begin(),
+              std::find(texts.begin(), texts.end(), "Invalid type of equipment.") - texts.begin());
     EXPECT_EQ(LastRun().EndState, 9002);
+    EXPECT_EQ(LastRun().FilesNotCompleted, 2);
     EXPECT_TRUE(citizen->Received().empty());
 }
 
