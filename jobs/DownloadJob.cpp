@@ -125,6 +125,7 @@ int DownloadJob::CompleteDespiteMissingEcho() {
 }
 
 int DownloadJob::Complete() {
+    KillTimeout();
     TransferProgress& p = T.Progress;
     ShowProgress(p.FileBytes, Dispatcher.SentBefore() + T.FileSize);
     uint64_t now = T.Loop.NowMs();

@@ -98,9 +98,11 @@ int PanasertRs232DownloadJob::Run(uint32_t event) {
 
         case 40: {
             if (T.EndSeen) {
-                if (!SendControlFrame("A2")) return 1;
+                // The machine's answer to the closing "A2", or ten quiet
+                // seconds, completes the file.
                 State = JobState::Completed;
-                return 1;
+                ArmTimeout(kReplyWaitMs);
+                return SendControlFrame("A2") ? 0 : 1;
             }
             std::string line = NextProgramLine();
             if (!PanasertFrame::Fits("D0", line)) {

@@ -61,6 +61,14 @@ void PanasertRs232Machine::TakeFrame(const std::string& text) {
         if (inProgram_) ++aborts_;
         inProgram_ = false;
         current_ = Program{};
+        // The acknowledgement of an abort is not kept for a repeat: the PC
+        // asks for no answer of it again.
+        if (answerAbort_) {
+            std::string frame(1, static_cast<char>(kStx));
+            frame += FrameText("A0", "");
+            frame += static_cast<char>(endByte_);
+            SendToLine(frame);
+        }
         return;
     }
     if (command == "A1") {

@@ -7,7 +7,7 @@
 // of length, command and data) and answers each in the same form, ending its
 // own frames with the end byte it is set to (CR unless told ETX):
 //
-//   "A2"         abort: a program not yet ended is dropped; no answer
+//   "A2"         abort: a program not yet ended is dropped; "A0"
 //   "C0" name    starts a program under that name; "A0"
 //   "D0" line    stores the line; a line holding '*' ends the program; "A0"
 //   "A1"         the PC did not understand the last answer: it is sent again
@@ -48,6 +48,9 @@ public:
     void SetRepeatRequests(int count) { repeatRequests_ = count; }
     // After `frames` more frames the machine answers nothing. -1: no limit.
     void SetStopAfterFrames(int frames) { framesLeft_ = frames; }
+    // Whether "A2" is answered; the PC then waits its full time after the
+    // closing "A2".
+    void SetAnswerAbort(bool answer) { answerAbort_ = answer; }
 
     // The frame text the machine expects for `command` and `data`, without
     // STX and end byte.
@@ -62,6 +65,7 @@ private:
     int badChecksums_ = 0;
     int repeatRequests_ = 0;
     int framesLeft_ = -1;
+    bool answerAbort_ = true;
 
     bool inFrame_ = false;
     std::string frame_;

@@ -49,6 +49,30 @@ TEST_F(PanasertRs232DownloadTest, LinesGoInFramesWithTheEndMarkAddedAndTheProgra
     EXPECT_EQ(machine.Received().back(), 0x0D);
 }
 
+TEST_F(PanasertRs232DownloadTest, ClosingAbortFrameCompletesOnTheMachinesAnswerOrAfterTenSeconds) {
+    WriteNc("P.NCD", "N001\r\n");
+    ASSERT_TRUE(ConnectChannel(2));
+
+    uint64_t start = loop.NowMs();
+    ASSERT_TRUE(Download({"P.NCD"}));
+    const uint64_t answered = loop.NowMs() - start;
+
+    machine.SetAnswerAbort(false);
+    start = loop.NowMs();
+    ASSERT_TRUE(Download({"P.NCD"}));
+    const uint64_t silent = loop.NowMs() - start;
+
+    EXPECT_LT(answered, 10000u);
+    EXPECT_GE(silent, 10000u);
+    EXPECT_LT(silent, 20000u);
+    // Either way the file has gone out whole and counts as completed.
+    EXPECT_EQ(Count("Downloading complete."), 2);
+    EXPECT_EQ(machine.Programs().size(), 2u);
+    EXPECT_EQ(machine.Frames().back(), "A2");
+    EXPECT_EQ(LastRun().FilesCompleted, 1);
+    EXPECT_EQ(LastRun().EndState, 9000);
+}
+
 TEST_F(PanasertRs232DownloadTest, FileWithItsOwnEndMarkGetsNoSecondOne) {
     WriteNc("P.NCD", "N001\r\nN002 *\r\nN003\r\n");
     ASSERT_TRUE(Download({"P.NCD"}));
