@@ -193,6 +193,8 @@ TEST_F(DownloadDialogModelTest, SingleFileModeFollowsTheOneSelectedRow) {
     EXPECT_TRUE(m.ButtonStates().Download);
     EXPECT_TRUE(m.ButtonStates().QuickView);
     EXPECT_EQ(MenuTexts(RowOf("a.ncd"), Column::FileName), std::vector<std::string>{"Program download(PC->MC)"});
+    // A right click below the rows still offers the download of the selected file.
+    EXPECT_EQ(MenuTexts(-1, Column::FileName), std::vector<std::string>{"Program download(PC->MC)"});
     m.SetSelection({0, 1});
     EXPECT_FALSE(m.ButtonStates().Download);
     EXPECT_FALSE(m.ButtonStates().QuickView);

@@ -206,11 +206,12 @@ DownloadDialogModel::DoubleClickResult DownloadDialogModel::DoubleClick(int row,
 std::vector<DownloadDialogModel::MenuEntry> DownloadDialogModel::ContextMenu(int row, int column) {
     Click(row, column);
     std::vector<MenuEntry> menu;
-    if (clickedRow_ < 0) return menu;
     if (!programNames_) {
+        // Acts as the download button, on the selection wherever the click landed.
         if (SelectedCount() == 1) menu.push_back({text_(Msg::ProgramDownloadButton), Action::Download});
         return menu;
     }
+    if (clickedRow_ < 0) return menu;
     switch (ClickedColumn()) {
         case ColumnKind::FileName:
             menu.push_back({text_(Msg::ProgramNameEqualsFileName), Action::Select});
