@@ -129,6 +129,9 @@ TEST_F(ConnectJobTest, CancelledSelectionDialsNothing) {
     EXPECT_TRUE(HostCommands().empty());
     EXPECT_EQ(StatusTexts().back(), "Canceled to connect  with Equipment.");
     EXPECT_EQ(view.ChannelSelections, 1);
+    EXPECT_EQ(terminal.Engine.EventMask, 0u);
+    EXPECT_TRUE(terminal.StatusFlags & Status::ShowReceived);
+    EXPECT_FALSE(terminal.StatusFlags & Status::LinkIdle);   // nothing connected to type to
 }
 
 TEST_F(ConnectJobTest, RefusedDialIsReportedAndTheModuleReset) {

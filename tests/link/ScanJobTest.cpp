@@ -1,8 +1,10 @@
 #include <string>
 #include <vector>
 
+#include "jobs/JobEvents.h"
 #include "link/LinkFixture.h"
 #include "link/ScanJob.h"
+#include "support/EngineFixture.h"
 
 namespace {
 
@@ -67,6 +69,63 @@ TEST_F(ScanJobTest, RefusedWithoutHostOrWhileConnected) {
     EXPECT_EQ(StatusTexts().back(), "Disconnect the sub module before searching.");
     loop.RunFor(1000);
     EXPECT_TRUE(host.PcLog().empty());
+}
+
+// The inquiry against a scripted host module: the test writes its answers.
+class ScanScriptTest : public EngineFixture {
+protected:
+    ScanScriptTest() {
+        AddLinkJobs(terminal);
+        std::string report;
+        terminal.OpenPcPort(report);
+        terminal.StatusFlags |= Status::CtsOn | Status::HostConfirmed;
+    }
+    void Answer(const std::string& bytes) {
+        port.Feed(bytes);
+        terminal.HandleMessage(WindowMsg::Received);
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const std::string& line : view.StatusLines) texts.push_back(line.substr(line.find_first_not_of(' ')));
+        return texts;
+    }
+};
+
+TEST_F(ScanScriptTest, OnlyLinesWithTheirFirstCommaAtTwelveAreShown) {
+    terminal.HandleMessage(WindowMsg::StartScan);
+    EXPECT_EQ(port.Written, "AT+BTINQ?\r");
+    EXPECT_TRUE(terminal.Engine.EventMask & EV_CANCEL);
+    Answer("00000000001,SHORT\r\n000000000002,SUB2,1\r\nOK\r\n");
+    EXPECT_EQ(terminal.Engine.ActiveJobs, 0u);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"1> Searching sub modules.", "000000000002,SUB2,1",
+                                                 "Sub modules searching completed."}));
+    EXPECT_EQ(terminal.Engine.EventMask, 0u);
+    EXPECT_FALSE(view.ScanDialogOpen);
+}
+
+TEST_F(ScanScriptTest, OkRightAfterTheCommandListsNothing) {
+    terminal.HandleMessage(WindowMsg::StartScan);
+    Answer("OK\r\n");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"1> Searching sub modules.", "Sub modules searching completed."}));
+    EXPECT_FALSE(loop.IsTimerArmed(kTimerJob));
+}
+
+TEST_F(ScanScriptTest, StopKeepsTheInquirysOwnTimeOut) {
+    terminal.HandleMessage(WindowMsg::StartScan);
+    loop.RunFor(30000);
+    terminal.HandleMessage(WindowMsg::Cancel);
+    EXPECT_EQ(port.Written, "AT+BTINQ?\rAT+BTCANCEL\r");
+    EXPECT_EQ(Texts().back(), "Stop searching of sub modules.");
+    // Lines that are not the module's "OK" do not end it ...
+    Answer("000000000003,SUB3,1\r\n");
+    EXPECT_TRUE(terminal.Engine.IsActive(JobBit::Scan));
+    // ... the 36 s of the inquiry do: no new time-out after the Stop.
+    loop.RunFor(5999);
+    EXPECT_TRUE(terminal.Engine.IsActive(JobBit::Scan));
+    loop.RunFor(1);
+    EXPECT_FALSE(terminal.Engine.IsActive(JobBit::Scan));
+    EXPECT_FALSE(view.ScanDialogOpen);
+    EXPECT_EQ(Texts().back(), "Stop searching of sub modules.");
 }
 
 }  // namespace
