@@ -1,0 +1,14 @@
+#pragma once
+// What the fuzz targets share: a check that stops the run with a message, so
+// a broken rule shows up as a crash the fuzzer saves and minimises.
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                              \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                  \
+        }                                                                                  \
+    } while (0)
