@@ -10,12 +10,12 @@
 #include <string>
 
 #include "app/CKOVAApp.h"
-#include "jobs/Job.h"
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/WindowMessages.h"
+#include "engine/Job.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/WindowMessages.h"
 #include "sim/VirtualEventLoop.h"
 #include "tests/support/FakeSerialPort.h"
 #include "tests/support/RecordingView.h"

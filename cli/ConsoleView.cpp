@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "link/ChannelSelectionModel.h"
-#include "serial/ControlBytes.h"
+#include "engine/ControlBytes.h"
 
 namespace {
 // The text of a status line without its "%d> " prefix or continuation blanks.

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "jobs/DownloadRequest.h"
-#include "jobs/TerminalView.h"
+#include "engine/DownloadRequest.h"
+#include "engine/TerminalView.h"
 
 class ConsoleView : public TerminalView {
 public:

@@ -9,13 +9,13 @@
 #include "app/PathRules.h"
 #include "cli/CliCommand.h"
 #include "cli/LinkSession.h"
-#include "jobs/DownloadDispatcher.h"
-#include "jobs/DownloadJobs.h"
-#include "jobs/DownloadRequest.h"
-#include "jobs/Job.h"
-#include "jobs/ListJobs.h"
-#include "jobs/Terminal.h"
-#include "jobs/WindowMessages.h"
+#include "download/DownloadDispatcher.h"
+#include "download/DownloadJobs.h"
+#include "engine/DownloadRequest.h"
+#include "engine/Job.h"
+#include "lists/ListJobs.h"
+#include "engine/Terminal.h"
+#include "engine/WindowMessages.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
 #include "cli/LinkSession.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/WindowMessages.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/WindowMessages.h"
 #include "link/ScanJob.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <QTimer>
 
 #include "app/CKOVAApp.h"
-#include "jobs/EventLoop.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/WindowMessages.h"
+#include "engine/EventLoop.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/WindowMessages.h"
 #include "link/HostCheckJob.h"
 #include "platform/QtEventLoop.h"
 #include "serial/CSerialPort.h"

@@ -6,13 +6,13 @@
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
 #include "cli/LinkSession.h"
-#include "jobs/JobBits.h"
-#include "jobs/ListJobs.h"
-#include "jobs/StatusBits.h"
-#include "jobs/TdkVc5ListJob.h"
-#include "jobs/Terminal.h"
-#include "jobs/UniversalListJob.h"
-#include "jobs/WindowMessages.h"
+#include "engine/JobBits.h"
+#include "lists/ListJobs.h"
+#include "engine/StatusBits.h"
+#include "lists/TdkVc5ListJob.h"
+#include "engine/Terminal.h"
+#include "lists/UniversalListJob.h"
+#include "engine/WindowMessages.h"
 
 namespace {
 

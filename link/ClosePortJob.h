@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 
 class ClosePortJob : public Job {
 public:

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "app/CKOVAApp.h"
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/TerminalView.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
 #include "link/ChannelSelectionModel.h"
 
 namespace {

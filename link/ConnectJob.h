@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 
 class ConnectJob : public Job {
 public:

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "app/CKOVAApp.h"
-#include "jobs/EventLoop.h"
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "link/SubModuleCommands.h"
-#include "serial/ControlBytes.h"
+#include "engine/EventLoop.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/SubModuleCommands.h"
+#include "engine/ControlBytes.h"
 
 namespace {
 constexpr uint32_t kQuietMs = 500;

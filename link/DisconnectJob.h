@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 
 class DisconnectJob : public Job {
 public:

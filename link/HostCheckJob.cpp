@@ -4,12 +4,12 @@
 #include <cctype>
 
 #include "app/CKOVAApp.h"
-#include "jobs/EventLoop.h"
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/TerminalView.h"
+#include "engine/EventLoop.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
 #include "serial/SerialPort.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 
 class HostCheckJob : public Job {
 public:

@@ -1,6 +1,6 @@
 #include "link/LinkJobs.h"
 
-#include "jobs/Terminal.h"
+#include "engine/Terminal.h"
 #include "link/ClosePortJob.h"
 #include "link/ConnectJob.h"
 #include "link/DisconnectJob.h"

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/CKOVAApp.h"
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "link/SubModuleCommands.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/SubModuleCommands.h"
 
 namespace {
 constexpr uint32_t kStepWaitMs = 2000;

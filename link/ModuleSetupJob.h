@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 #include "lang/Msg.h"
 
 struct ChannelConfig;

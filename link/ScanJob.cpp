@@ -1,10 +1,10 @@
 #include "link/ScanJob.h"
 
-#include "jobs/JobBits.h"
-#include "jobs/JobEvents.h"
-#include "jobs/StatusBits.h"
-#include "jobs/Terminal.h"
-#include "jobs/TerminalView.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
 
 namespace {
 // An inquiry line: a 12-character module address, a comma, the module's data.

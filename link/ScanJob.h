@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "jobs/Job.h"
+#include "engine/Job.h"
 #include "lang/Msg.h"
 
 class ScanJob : public Job {

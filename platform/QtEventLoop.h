@@ -8,7 +8,7 @@
 #include <QObject>
 #include <map>
 
-#include "jobs/EventLoop.h"
+#include "engine/EventLoop.h"
 
 class QTimer;
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/EventLoop.h"
+#include "engine/EventLoop.h"
 #include "serial/ByteRing.h"
 #include "serial/SerialPort.h"
 

@@ -10,7 +10,7 @@
 #include <mutex>
 #include <vector>
 
-#include "jobs/EventLoop.h"
+#include "engine/EventLoop.h"
 
 class VirtualEventLoop : public EventLoop {
 public:

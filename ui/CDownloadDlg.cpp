@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/CKOVAApp.h"
-#include "jobs/Terminal.h"
+#include "engine/Terminal.h"
 #include "ui/CQuickViewDlg.h"
 #include "ui/QtText.h"
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "jobs/DownloadRequest.h"
+#include "engine/DownloadRequest.h"
 #include "ui/models/DownloadDialogModel.h"
 
 class QComboBox;

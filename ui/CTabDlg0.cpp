@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/CKOVAApp.h"
-#include "jobs/Terminal.h"
-#include "jobs/WindowMessages.h"
+#include "engine/Terminal.h"
+#include "engine/WindowMessages.h"
 #include "ui/C_Static.h"
 #include "ui/QtText.h"
 

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "jobs/Terminal.h"
-#include "jobs/TerminalView.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/QtTerminalView.h"
 #include "ui/models/KeyRules.h"

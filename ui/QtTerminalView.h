@@ -2,7 +2,7 @@
 // The engine's view of the Qt terminal window: every output and question of
 // the jobs goes through here to CTerminalDlg and its pages and dialogs.
 
-#include "jobs/TerminalView.h"
+#include "engine/TerminalView.h"
 
 class CTerminalDlg;
 

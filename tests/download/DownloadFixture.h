@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "jobs/DownloadDispatcher.h"
-#include "jobs/DownloadJobs.h"
+#include "download/DownloadDispatcher.h"
+#include "download/DownloadJobs.h"
 #include "support/TempFolder.h"
 #include "link/LinkFixture.h"
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "download/DownloadFixture.h"
-#include "jobs/JobEvents.h"
+#include "engine/JobEvents.h"
 #include "sim/DynaPertMachine.h"
 
 namespace {

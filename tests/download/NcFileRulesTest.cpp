@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/NcFileRules.h"
+#include "download/NcFileRules.h"
 #include "support/TempFolder.h"
 
 namespace {

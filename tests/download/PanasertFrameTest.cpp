@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "jobs/PanasertFrame.h"
+#include "download/PanasertFrame.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
-#include "link/HostModuleInfo.h"
+#include "engine/HostModuleInfo.h"
 
 namespace {
 bool HasLineEnd(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }

@@ -13,9 +13,9 @@
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
-#include "jobs/ListingText.h"
-#include "jobs/TdkVc5ListingParser.h"
-#include "jobs/UniversalListingParser.h"
+#include "lists/ListingText.h"
+#include "lists/TdkVc5ListingParser.h"
+#include "lists/UniversalListingParser.h"
 
 namespace {
 

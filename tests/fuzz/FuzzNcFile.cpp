@@ -14,9 +14,9 @@
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
-#include "jobs/NcFileRules.h"
-#include "jobs/PanasertFrame.h"
-#include "serial/ControlBytes.h"
+#include "download/NcFileRules.h"
+#include "download/PanasertFrame.h"
+#include "engine/ControlBytes.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/JobEvents.h"
+#include "engine/JobEvents.h"
 #include "link/ConnectJob.h"
 #include "link/LinkFixture.h"
 

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/EventLoop.h"
+#include "engine/EventLoop.h"
 #include "link/LinkFixture.h"
 #include "sim/LoopbackMachine.h"
 #include "support/EngineFixture.h"

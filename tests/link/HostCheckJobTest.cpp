@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/JobEvents.h"
+#include "engine/JobEvents.h"
 #include "link/HostCheckJob.h"
 #include "link/LinkFixture.h"
 #include "support/FakeSerialPort.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/HostModuleInfo.h"
+#include "engine/HostModuleInfo.h"
 
 namespace {
 

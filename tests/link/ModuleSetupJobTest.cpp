@@ -1,10 +1,10 @@
 #include <string>
 
 #include "app/ChannelConfig.h"
-#include "jobs/JobBits.h"
-#include "jobs/StatusBits.h"
-#include "jobs/WindowMessages.h"
-#include "jobs/JobEvents.h"
+#include "engine/JobBits.h"
+#include "engine/StatusBits.h"
+#include "engine/WindowMessages.h"
+#include "engine/JobEvents.h"
 #include "link/LinkJobs.h"
 #include "link/ModuleSetupJob.h"
 #include "support/EngineFixture.h"

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/JobEvents.h"
+#include "engine/JobEvents.h"
 #include "link/LinkFixture.h"
 #include "link/ScanJob.h"
 #include "support/EngineFixture.h"

@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "jobs/Job.h"
-#include "jobs/JobEvents.h"
-#include "jobs/ListJobs.h"
-#include "jobs/TdkVc5ListJob.h"
-#include "jobs/UniversalListJob.h"
+#include "engine/Job.h"
+#include "engine/JobEvents.h"
+#include "lists/ListJobs.h"
+#include "lists/TdkVc5ListJob.h"
+#include "lists/UniversalListJob.h"
 #include "link/LinkFixture.h"
 #include "sim/SilentMachine.h"
 #include "sim/TdkVc5Machine.h"

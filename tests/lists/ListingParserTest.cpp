@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "jobs/ListingText.h"
-#include "jobs/TdkVc5ListingParser.h"
-#include "jobs/UniversalListingParser.h"
+#include "lists/ListingText.h"
+#include "lists/TdkVc5ListingParser.h"
+#include "lists/UniversalListingParser.h"
 
 namespace {
 

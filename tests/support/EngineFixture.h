@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CKOVAApp.h"
-#include "jobs/Terminal.h"
+#include "engine/Terminal.h"
 #include "sim/VirtualEventLoop.h"
 #include "support/FakeSerialPort.h"
 #include "support/RecordingView.h"

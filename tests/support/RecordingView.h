@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "jobs/DownloadRequest.h"
-#include "jobs/TerminalView.h"
+#include "engine/DownloadRequest.h"
+#include "engine/TerminalView.h"
 #include "link/ChannelSelectionModel.h"
 
 class RecordingView : public TerminalView {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "jobs/StatusBits.h"
+#include "engine/StatusBits.h"
 
 namespace {
 constexpr uint32_t kIdleConnected = Status::LinkIdle | Status::SubConnected;

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "jobs/JobBits.h"
-#include "jobs/StatusBits.h"
-#include "jobs/WindowMessages.h"
+#include "engine/JobBits.h"
+#include "engine/StatusBits.h"
+#include "engine/WindowMessages.h"
 #include "ui/models/ColorRef.h"
 
 namespace {

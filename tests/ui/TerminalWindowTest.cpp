@@ -22,9 +22,9 @@
 
 #include "app/CKOVAApp.h"
 #include "app/FakeAppPlatform.h"
-#include "jobs/JobBits.h"
-#include "jobs/StatusBits.h"
-#include "jobs/WindowMessages.h"
+#include "engine/JobBits.h"
+#include "engine/StatusBits.h"
+#include "engine/WindowMessages.h"
 #include "sim/SimulatedRadio.h"
 #include "sim/SimulatedSerialPort.h"
 #include "sim/VirtualClockScheduler.h"

@@ -20,8 +20,8 @@
 
 #include "app/ChannelConfig.h"
 #include "app/TransferItem.h"
-#include "jobs/DownloadRequest.h"
-#include "jobs/McProgramEntry.h"
+#include "engine/DownloadRequest.h"
+#include "engine/McProgramEntry.h"
 #include "lang/Msg.h"
 
 class DownloadDialogModel {

@@ -1,6 +1,6 @@
 #include "ui/models/KeyRules.h"
 
-#include "jobs/StatusBits.h"
+#include "engine/StatusBits.h"
 
 namespace {
 constexpr uint32_t kCtrlC = 0x03;

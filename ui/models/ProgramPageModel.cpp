@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "jobs/JobBits.h"
-#include "jobs/StatusBits.h"
-#include "jobs/WindowMessages.h"
+#include "engine/JobBits.h"
+#include "engine/StatusBits.h"
+#include "engine/WindowMessages.h"
 
 namespace {
 std::string Format(const char* format, auto... args) {

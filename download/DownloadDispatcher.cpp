@@ -1,0 +1,266 @@
+#include "download/DownloadDispatcher.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "app/CKOVAApp.h"
+#include "engine/DownloadRequest.h"
+#include "engine/EventLoop.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "download/NcFileRules.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
+#include "engine/SubModuleCommands.h"
+
+namespace {
+constexpr uint32_t kEchoWaitMs = 1000;
+
+struct TypeJob {
+    std::string_view Type;
+    uint32_t Bit;
+};
+constexpr std::array<TypeJob, 7> kTypeJobs{{
+    {"DYNA/PERT", JobBit::DownloadDynaPert},
+    {"PANASERT/RS232", JobBit::DownloadPanasertRs232},
+    {"PANASERT/TTY", JobBit::DownloadPanasertTty},
+    {"CITIZEN/M10", JobBit::DownloadCitizenM10},
+    {"TDK/VC5A", JobBit::DownloadTdkVc5a},
+    {"TDK/VC5", JobBit::DownloadTdkVc5},
+    {"UNIVERSAL", JobBit::DownloadUniversal},
+}};
+}  // namespace
+
+DownloadDispatcher::DownloadDispatcher(Terminal& terminal) : Job(terminal, JobBit::DownloadDispatcher) {}
+
+uint32_t DownloadDispatcher::JobBitFor(const std::string& type) {
+    for (const TypeJob& entry : kTypeJobs) {
+        if (entry.Type == type) return entry.Bit;
+    }
+    return 0;
+}
+
+void DownloadDispatcher::FileEnded(bool completed) {
+    if (completed) {
+        ++result_.FilesCompleted;
+    } else {
+        ++result_.FilesNotCompleted;
+    }
+}
+
+void DownloadDispatcher::ShowTotalProgress() {
+    T.View.SetTotalProgress(BarValue(T.Progress.TotalDone), BarValue(T.Progress.TotalBytes));
+}
+
+void DownloadDispatcher::CloseFile() {
+    if (!fileOpen_) return;
+    fileOpen_ = false;
+    uint32_t sent = std::min(T.FileOffset, T.FileSize);
+    sentBefore_ += sent;
+    if (sent != T.FileSize) {
+        // What was not sent no longer counts towards the whole selection.
+        T.Progress.TotalBytes -= T.FileSize - sent;
+        T.Progress.TotalDone = sentBefore_;
+        ShowTotalProgress();
+        T.ShowDownloadTime();
+    }
+}
+
+bool DownloadDispatcher::StartNextFile(int& result) {
+    TransferProgress& p = T.Progress;
+    while (!T.PcFileList.empty()) {
+        T.CurrentItem = T.PcFileList.back();
+        T.PcFileList.pop_back();
+        const std::string& name = T.CurrentItem.FileName;
+
+        NcFileContent content;
+        NcFileStatus status = ReadNcFile(T.TransferFolder, name, content);
+        if (status != NcFileStatus::Loaded) {
+            T.ShowStatus(status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen, 1);
+            ++result_.FilesNotCompleted;
+            p.TotalBytes -= static_cast<int64_t>(T.CurrentItem.Length);
+            ShowTotalProgress();
+            continue;
+        }
+
+        T.FileBuffer = std::move(content.Bytes);
+        T.FileSize = content.Size;
+        T.FileOffset = 0;
+        T.StatusFlags |= Status::FileBufferLoaded;
+        // The file may have changed since the dialog listed it: count what is sent.
+        p.TotalBytes += static_cast<int64_t>(T.FileSize) - static_cast<int64_t>(T.CurrentItem.Length);
+        p.FileBytes = T.FileSize;
+        p.FileDone = 1;
+        T.View.SetFileProgress(0, BarValue(p.FileBytes));
+        fileOpen_ = true;
+
+        // The type is looked at only once a file is ready to go: files that
+        // cannot be read are reported as such whatever the machine.
+        uint32_t bit = JobBitFor(T.CurrentMcType());
+        if (bit == 0 || !T.Engine.HasJob(bit)) {
+            ++result_.FilesNotCompleted;
+            FailText = T.Text(Msg::InvalidEquipmentType);
+            State = JobState::Failed;
+            result = 1;
+            return true;
+        }
+        // The job may end within StartJob (a declined prompt); state 40 then
+        // goes on with the next file, so nothing here may follow the start.
+        State = 40;
+        T.StartJob(bit);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+int DownloadDispatcher::Run(uint32_t event) {
+    if (event == EV_START) State = 0;
+    if (event & EV_CANCEL) {
+        // A per-type job hands its cancel down while its own bit is still set:
+        // the end states run on the next call, when only this job is left.
+        if (State != JobState::Finish) State = JobState::Cancelled;
+        return 1;
+    }
+
+    switch (State) {
+        case 0:
+            T.RefreshPages();
+            T.StatusFlags &= ~Status::LinkIdle;
+            T.Engine.EventMask = kDefaultEventMask;
+            result_ = RunResult{};
+            if (T.StatusFlags & Status::SubConnected) {
+                State = 20;
+                return 1;
+            }
+            State = 10;
+            T.StartJob(JobBit::Connect);
+            return 0;
+
+        case 10:
+            if (T.StatusFlags & Status::SubConnected) {
+                State = 20;
+                return 1;
+            }
+            FailText = T.Text(Msg::DownloadCanceledSubNotConnected);
+            State = JobState::Failed;
+            return 1;
+
+        case 20: {
+            State = 30;
+            uint32_t listJob = T.CurrentTypeIs("UNIVERSAL") ? JobBit::ListUniversal
+                               : T.CurrentTypeIs("TDK/VC5") ? JobBit::ListTdkVc5
+                                                            : 0;
+            if (listJob != 0 && T.Engine.HasJob(listJob)) {
+                T.StartJob(listJob);
+                return 0;
+            }
+            return 1;
+        }
+
+        case 30: {
+            DownloadRequest request;
+            request.ShowProgramNames = T.CurrentTypeIs("TDK/VC5") || T.CurrentTypeIs("UNIVERSAL");
+            // While the modal dialog is open, events that reach this job find
+            // it in a state that ignores them.
+            State = kDialogOpen;
+            bool chosen = T.View.RunDownloadDialog(request);
+            if (State != kDialogOpen) return 0;   // ended meanwhile
+            if (!chosen || request.Files.empty()) {
+                State = JobState::Cancelled;
+                return 1;
+            }
+            T.PcFileList = request.Files;
+            T.TransferFolder = request.TransferFolder.empty() ? T.App.CurrentChannel.NcdFileFolder
+                                                               : request.TransferFolder;
+            TransferProgress& p = T.Progress;
+            p.TotalBytes = 0;
+            for (const TransferItem& item : T.PcFileList) p.TotalBytes += static_cast<int64_t>(item.Length);
+            p.TotalDone = 1;
+            p.StartClockMs = T.Loop.NowMs();
+            p.LastShownSecond = -1;
+            T.View.SetTotalProgress(0, BarValue(p.TotalBytes));
+            T.FileOffset = 0;
+            T.FileSize = 0;
+            sentBefore_ = 0;
+            fileOpen_ = false;
+            State = 40;
+            return 1;
+        }
+
+        case kDialogOpen:
+            return 0;
+
+        case 40: {
+            CloseFile();
+            int result = 1;
+            if (StartNextFile(result)) return result;
+            State = 50;
+            return 1;
+        }
+
+        case 50:
+            if (T.Engine.EventMask & EV_RESUME) {
+                State = 52;
+                ArmTimeout(kEchoWaitMs);
+                T.QueueByte(T.ExpectEcho(SubModuleCommand::ReadyReportsOff), false);
+                return 0;
+            }
+            State = JobState::Completed;
+            return 1;
+
+        case 52:
+            if (event & EV_TIMEOUT) {
+                T.ShowStatus(WithState(T.Text(Msg::FailedToSetupModule)), 0);
+                State = JobState::Completed;
+                return 1;
+            }
+            if (T.StatusFlags & Status::EchoArrived) {
+                KillTimeout();
+                T.Engine.EventMask &= ~EV_RESUME;
+                State = JobState::Completed;
+                return 1;
+            }
+            return 0;
+
+        case JobState::Completed:
+            T.View.SetFileProgress(BarValue(T.Progress.FileBytes), BarValue(T.Progress.FileBytes));
+            T.View.SetTotalProgress(BarValue(T.Progress.TotalBytes), BarValue(T.Progress.TotalBytes));
+            result_.EndState = JobState::Completed;
+            State = JobState::Finish;
+            return 1;
+
+        case JobState::Cancelled:
+            T.ShowStatus(Msg::DownloadingCanceled, 1);
+            result_.EndState = JobState::Cancelled;
+            State = JobState::Finish;
+            return 1;
+
+        case JobState::Failed:
+            T.ShowStatus(FailText, 1);
+            result_.EndState = JobState::Failed;
+            State = JobState::Finish;
+            return 1;
+
+        case JobState::Finish:
+            KillTimeout();
+            CloseFile();
+            // Files that were chosen but never reached their turn.
+            result_.FilesNotCompleted += static_cast<int>(T.PcFileList.size());
+            if (T.StatusFlags & (Status::DownloadTime | Status::UploadTime)) T.ShowDownloadTime();
+            T.StatusFlags &= ~(Status::DownloadTime | Status::UploadTime | Status::FileBufferLoaded);
+            T.FileBuffer.reset();
+            T.FileSize = 0;
+            T.FileOffset = 0;
+            T.PcFileList.clear();
+            T.TransferFolder.clear();
+            return FinishJob();
+
+        default:
+            result_.EndState = JobState::Unknown;
+            State = JobState::Finish;
+            return 1;
+    }
+}

@@ -1,0 +1,195 @@
+#include "download/DownloadJob.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "download/DownloadDispatcher.h"
+#include "engine/EventLoop.h"
+#include "engine/JobEvents.h"
+#include "download/NcFileRules.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
+#include "engine/SubModuleCommands.h"
+
+namespace {
+// A failure names the offending text; a binary file can make a line of
+// thousands of bytes, of which the start is enough to find it.
+constexpr std::size_t kShownTextLimit = 100;
+
+std::string Visible(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && shown.size() < kShownTextLimit; ++i) {
+        auto byte = static_cast<uint8_t>(text[i]);
+        if (byte < 0x20) {
+            shown += '^';
+            shown += static_cast<char>(byte + 0x40);
+        } else if (byte >= 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "<%02X>", byte);
+            shown += hex;
+        } else {
+            shown += static_cast<char>(byte);
+        }
+    }
+    if (shown.size() >= kShownTextLimit) shown += "...";
+    return shown;
+}
+}  // namespace
+
+DownloadJob::DownloadJob(Terminal& terminal, uint32_t bit, DownloadDispatcher& dispatcher)
+    : Job(terminal, bit), Dispatcher(dispatcher) {}
+
+bool DownloadJob::ReadLine() {
+    std::string line;
+    while (T.FileOffset < T.FileSize && T.FileBuffer) {
+        T.FileOffset = ReadNextLine(T.FileBuffer.get(), T.FileSize, T.FileOffset, line);
+        ShowProgress(T.FileOffset, Dispatcher.SentBefore() + T.FileOffset);
+        if (!line.empty()) {
+            T.SendLine = line;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string DownloadJob::NextProgramLine() {
+    if (!ReadLine()) T.SendLine = "*";
+    return T.SendLine;
+}
+
+void DownloadJob::NoteEndMark(const std::string& line) {
+    if (line.find('*') != std::string::npos) T.EndSeen = 1;
+}
+
+void DownloadJob::ShowProgress(int64_t fileDone, int64_t totalDone) {
+    TransferProgress& p = T.Progress;
+    p.FileDone = fileDone;
+    p.TotalDone = totalDone;
+    T.View.SetFileProgress(BarValue(p.FileDone), BarValue(p.FileBytes));
+    T.View.SetTotalProgress(BarValue(p.TotalDone), BarValue(p.TotalBytes));
+}
+
+void DownloadJob::ShowDownloading(const std::string& detail) {
+    std::string text = T.Text(Msg::DownloadingEllipsis) + " (" + T.CurrentItem.FileName;
+    if (!detail.empty()) text += " -> " + detail;
+    T.ShowStatus(text + ")", 1);
+}
+
+void DownloadJob::ShowTime() {
+    T.StatusFlags |= Status::DownloadTime;
+    T.ShowDownloadTime();
+}
+
+bool DownloadJob::Send(const std::string& text) {
+    if (T.QueueText(text, false)) return true;
+    FailWith(Msg::DownloadingFailed);
+    return false;
+}
+
+bool DownloadJob::SendByte(uint8_t byte) {
+    if (T.QueueByte(byte, false)) return true;
+    FailWith(Msg::DownloadingFailed);
+    return false;
+}
+
+bool DownloadJob::SendEchoed(uint8_t byte) { return SendByte(T.ExpectEcho(byte)); }
+
+int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {
+    State = next;
+    ArmTimeout(waitMs);
+    return SendEchoed(byte) ? 0 : 1;
+}
+
+bool DownloadJob::EchoArrived() const { return (T.StatusFlags & Status::EchoArrived) != 0; }
+
+int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next) {
+    if (event & EV_DATA) {
+        ArmTimeout(quietMs);
+        return 0;
+    }
+    if (!(event & EV_TIMEOUT)) return 0;
+    State = next;
+    return 1;
+}
+
+void DownloadJob::FailNaming(Msg message, const std::string& text) {
+    FailText = WithState(T.Text(message)) + " : " + Visible(text);
+    State = JobState::Failed;
+}
+
+int DownloadJob::CompleteDespiteMissingEcho() {
+    T.ShowStatus(WithState(T.Text(Msg::FailedToSetupModule)), 0);
+    State = JobState::Completed;
+    return 1;
+}
+
+int DownloadJob::Complete() {
+    KillTimeout();
+    TransferProgress& p = T.Progress;
+    ShowProgress(p.FileBytes, Dispatcher.SentBefore() + T.FileSize);
+    uint64_t now = T.Loop.NowMs();
+    int64_t seconds = now > p.StartClockMs ? static_cast<int64_t>((now - p.StartClockMs) / 1000) : 0;
+    seconds = std::max<int64_t>(seconds, 1);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d / 00:00", static_cast<int>((seconds / 60) % 60),
+                  static_cast<int>(seconds % 60));
+    T.View.SetTimeText(text);
+    T.ShowStatus(Msg::DownloadingComplete, 0);
+    completed_ = true;
+    State = JobState::Finish;
+    return 1;
+}
+
+int DownloadJob::CancelDownload() {
+    KillTimeout();
+    // The dispatcher only records the cancel here; it ends on its next call,
+    // once this job's bit is clear.
+    Dispatcher.Run(EV_CANCEL);
+    State = JobState::Finish;
+    return 1;
+}
+
+int DownloadJob::ShowFailure() {
+    KillTimeout();
+    T.ShowStatus(FailText, 0);
+    State = JobState::Finish;
+    return 1;
+}
+
+int DownloadJob::RunEndState() {
+    switch (State) {
+        case JobState::Completed:
+            return Complete();
+
+        case JobState::Failed:
+            return ShowFailure();
+
+        case JobState::Finish:
+            return FinishDownload();
+
+        case JobState::Unknown:
+            State = JobState::Finish;
+            return 1;
+
+        default:
+            State = JobState::Unknown;
+            return 1;
+    }
+}
+
+int DownloadJob::FinishDownload() {
+    uint32_t& mask = T.Engine.EventMask;
+    if (mask & EV_RESUME) T.QueueByte(SubModuleCommand::ReadyReportsOff, false);
+    if (mask & EV_BUSY) T.QueueByte(SubModuleCommand::BusyReportsOff, false);
+    // Line pacing belongs to this file's protocol; the next job picks its own.
+    mask &= ~(EV_RESUME | EV_BUSY | EV_TX_EMPTY);
+    T.EtxEndsLine = false;
+    bool completed = completed_;
+    completed_ = false;
+    FailText.clear();
+    Retries = 0;
+    int result = FinishTransferJob();
+    Dispatcher.FileEnded(completed);
+    return result;
+}

@@ -1,0 +1,47 @@
+#include "engine/Job.h"
+
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
+
+void Job::ApplyStartAndCancel(uint32_t event) {
+    if (event == EV_START) State = JobState::Begin;
+    if (event & EV_CANCEL) State = JobState::Cancelled;
+}
+
+int Job::FailWith(Msg message) {
+    FailText = WithState(T.Text(message));
+    State = JobState::Failed;
+    return 1;
+}
+
+std::string Job::WithState(const std::string& message) const {
+    return message + "(" + std::to_string(State) + ")";
+}
+
+int Job::FinishJob() {
+    JobEngine& engine = T.Engine;
+    engine.ActiveJobs &= ~Bit;
+    if (engine.ActiveJobs == 0) {
+        engine.EventMask = 0;
+        T.StatusFlags |= Status::ShowReceived;
+        if (T.StatusFlags & Status::SubConnected) T.StatusFlags |= Status::LinkIdle;
+    }
+    T.RefreshPages();
+    FailText.clear();
+    State = JobState::Begin;
+    T.View.FocusCommWindow();
+    return 1;
+}
+
+int Job::FinishTransferJob() {
+    JobEngine& engine = T.Engine;
+    engine.ActiveJobs &= ~Bit;
+    if (engine.ActiveJobs == 0) engine.EventMask = 0;
+    State = JobState::Begin;
+    return 1;
+}
+
+void Job::ArmTimeout(uint32_t ms) { T.ArmJobTimer(ms); }
+void Job::KillTimeout() { T.KillJobTimer(); }

@@ -1,0 +1,61 @@
+#include "engine/JobEngine.h"
+
+#include <bit>
+
+#include "engine/Job.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+
+JobEngine::JobEngine() : EventMask(kDefaultEventMask) {}
+
+void JobEngine::Register(Job& job) {
+    if (std::has_single_bit(job.Bit)) jobs_[std::countr_zero(job.Bit)] = &job;
+}
+
+Job* JobEngine::JobFor(uint32_t bit) const {
+    if (!std::has_single_bit(bit)) return nullptr;
+    return jobs_[std::countr_zero(bit)];
+}
+
+void JobEngine::StartJob(uint32_t bit) {
+    ActiveJobs |= bit;
+    Job* job = JobFor(bit);
+    if (job == nullptr) return;
+    if (job->Run(EV_START) != 0) DispatchJobs(EV_CONTINUE);
+}
+
+void JobEngine::PostJobEvent(uint32_t code) {
+    uint32_t allowed = code & EventMask;
+    if (allowed != 0) DispatchJobs(allowed);
+}
+
+int JobEngine::CallHighestActive(uint32_t code) {
+    for (uint32_t bit : JobBit::kDispatchPriority) {
+        if ((ActiveJobs & bit) == 0) continue;
+        Job* job = JobFor(bit);
+        return job != nullptr ? job->Run(code) : 0;
+    }
+    return 0;
+}
+
+int JobEngine::DispatchJobs(uint32_t code) {
+    if (DispatchDepth != 0) {
+        // A dispatch runs further up the stack: queue the event for it.
+        if (DispatchDepth >= kRingSize) return 0;
+        ++DispatchDepth;
+        EventRing[ringWrite_] = code;
+        ringWrite_ = (ringWrite_ + 1) % kRingSize;
+        return 0;
+    }
+    DispatchDepth = 1;
+    int result = 0;
+    for (;;) {
+        result = CallHighestActive(code);
+        code = EV_CONTINUE;
+        if (result != 0) continue;
+        --DispatchDepth;
+        if (DispatchDepth == 0) return result;
+        code = EventRing[ringRead_];
+        ringRead_ = (ringRead_ + 1) % kRingSize;
+    }
+}

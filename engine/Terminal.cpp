@@ -1,0 +1,221 @@
+#include "engine/Terminal.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+#include "app/CKOVAApp.h"
+#include "engine/EventLoop.h"
+#include "engine/Job.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/TerminalView.h"
+#include "engine/WindowMessages.h"
+#include "serial/SerialPort.h"
+
+Terminal::Terminal(CKOVAApp& app, SerialPort& port, EventLoop& loop, TerminalView& view)
+    : App(app), Port(port), Loop(loop), View(view) {
+    Loop.SetTimerHandler([this](int id) { OnTimer(id); });
+}
+
+Terminal::~Terminal() { Loop.SetTimerHandler(nullptr); }
+
+std::string Terminal::Text(Msg row) const { return App.GetMultiLanguageStr(static_cast<int>(row)); }
+
+void Terminal::ShowStatus(const std::string& text, int mode) {
+    std::optional<std::string> line = statusNumbering_.Format(text, mode);
+    if (!line) return;
+    View.AppendStatusLine(*line);
+    if (text.back() == '!') View.PlaySound(Sound::Error);
+    if (text.back() == '?') View.PlaySound(Sound::Question);
+}
+
+const std::string& Terminal::CurrentMcType() const { return App.CurrentChannel.McType; }
+
+uint8_t Terminal::ExpectEcho(uint8_t byte) {
+    ExpectedEcho = static_cast<int8_t>(byte);
+    StatusFlags &= ~Status::EchoArrived;
+    return byte;
+}
+
+void Terminal::RefreshPages() { View.RefreshPages(); }
+
+void Terminal::ArmJobTimer(uint32_t ms) { Loop.SetTimer(kTimerJob, ms); }
+void Terminal::KillJobTimer() { Loop.KillTimer(kTimerJob); }
+
+void Terminal::ClearReply() {
+    PartialLine.clear();
+    LastReplyLine.clear();
+}
+
+// ---- messages -----------------------------------------------------------------
+
+void Terminal::StartUnlessActive(uint32_t bit) {
+    if (!Engine.IsActive(bit)) Engine.StartJob(bit);
+}
+
+intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lParam) {
+    switch (message) {
+        case WindowMsg::StartHostCheck: StartUnlessActive(JobBit::HostCheck); return 1;
+        case WindowMsg::StartClosePort: StartUnlessActive(JobBit::ClosePort); return 1;
+        case WindowMsg::Received: OnReceived(); return 0;
+        case WindowMsg::LineEvent: OnLineEvent(wParam, lParam); return 0;
+        case WindowMsg::ReceiveOverflow:
+            // The reader already dropped the block; tell the operator once per report.
+            View.AskMessageBox("Receive buffer over!", MessageBoxKind::Ok);
+            return 0;
+        case WindowMsg::StartUpload: StartUnlessActive(JobBit::UploadDispatcher); return 1;
+        case WindowMsg::StartDownload: StartUnlessActive(JobBit::DownloadDispatcher); return 1;
+        case WindowMsg::StartSystemDownload: StartUnlessActive(JobBit::SystemDispatcher); return 1;
+        case WindowMsg::StartUniversalList: StartUnlessActive(JobBit::ListUniversal); return 1;
+        case WindowMsg::StartScan: StartUnlessActive(JobBit::Scan); return 1;
+        case WindowMsg::IdleTimeChanged:
+            IdleTimeoutMs = static_cast<uint32_t>(std::max(0, App.PcPort.DisconnectTime)) * 1000u;
+            if (IdleTimeoutMs == 0) {
+                Loop.KillTimer(kTimerIdle);
+            } else if (StatusFlags & Status::SubConnected) {
+                Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
+            }
+            return 1;
+        case WindowMsg::StartConnect: StartUnlessActive(JobBit::Connect); return 1;
+        case WindowMsg::StartDisconnect:
+            Loop.KillTimer(kTimerIdle);
+            StartUnlessActive(JobBit::Disconnect);
+            return 1;
+        case WindowMsg::Cancel: PostJobEvent(EV_CANCEL); return 1;
+        case WindowMsg::UserStart: PostJobEvent(EV_USER_START); return 1;
+        case WindowMsg::LineReceived: PostJobEvent(EV_LINE); return 1;
+        default: return 0;
+    }
+}
+
+// ---- timers -------------------------------------------------------------------
+
+void Terminal::OnTimer(int timerId) {
+    switch (timerId) {
+        case kTimerJob:
+            Loop.KillTimer(kTimerJob);
+            PostJobEvent(EV_TIMEOUT);
+            break;
+        case kTimerIdle: OnIdleTimer(); break;
+        case kTimerPacing: OnPacingTimer(); break;
+        default: break;
+    }
+}
+
+void Terminal::OnIdleTimer() {
+    Loop.KillTimer(kTimerIdle);
+    if (!(StatusFlags & Status::SubConnected) || Engine.IsActive(JobBit::Disconnect)) return;
+    if (Engine.ActiveJobs != 0) {
+        // Some transfer states wait for the operator without a time-out of their
+        // own; dropping the link under them would strand the transfer.
+        if (IdleTimeoutMs != 0) Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
+        return;
+    }
+    ShowStatus(Msg::DisconnectedByTimeout, 1);
+    StartJob(JobBit::Disconnect);
+}
+
+void Terminal::OnPacingTimer() {
+    StatusFlags &= ~Status::PacingPause;
+    Loop.SetTimer(kTimerPacing, 1000);
+    bool wasOn = (StatusFlags & Status::CtsOn) != 0;
+    bool ctsOn = Port.IsOpen() && (Port.ReadModemStatus() & kModemCts) != 0;
+    if (ctsOn) {
+        StatusFlags |= Status::CtsOn;
+    } else {
+        StatusFlags &= ~Status::CtsOn;
+    }
+    if (ctsOn != wasOn) View.RefreshPortLineDisplay();
+    if (Tx.Count() != 0 && ctsOn) TransmitPump();
+}
+
+void Terminal::ReArmIdleTimer() {
+    if (IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
+}
+
+// ---- transfer progress and time display -------------------------------------------
+
+int BarValue(int64_t bytes) {
+    return static_cast<int>(std::clamp<int64_t>(bytes, 0, INT_MAX));
+}
+
+namespace {
+std::string MinutesSeconds(int64_t seconds) {
+    if (seconds < 0) seconds = 0;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", static_cast<int>((seconds / 60) % 60),
+                  static_cast<int>(seconds % 60));
+    return text;
+}
+}  // namespace
+
+void Terminal::ShowTime(bool withRemaining) {
+    uint64_t now = Loop.NowMs();
+    int64_t elapsed = now >= Progress.StartClockMs ? static_cast<int64_t>(now - Progress.StartClockMs) : 0;
+    if (elapsed / 1000 == Progress.LastShownSecond) return;
+    Progress.LastShownSecond = elapsed / 1000;
+    std::string remaining = "??:??";
+    if (withRemaining) {
+        int64_t left = Progress.TotalBytes - Progress.TotalDone;
+        if (left < 0) left = 0;
+        int64_t remainingMs = Progress.TotalDone > 0 ? left * elapsed / Progress.TotalDone : 0;
+        remaining = MinutesSeconds(remainingMs / 1000);
+    }
+    View.SetTimeText(MinutesSeconds(elapsed / 1000) + " / " + remaining);
+}
+
+void Terminal::ShowDownloadTime() { ShowTime(true); }
+void Terminal::ShowUploadTime() { ShowTime(false); }
+
+// ---- PC port ----------------------------------------------------------------------
+
+int Terminal::OpenPcPort(std::string& report) {
+    const PcPortConfig& pc = App.PcPort;
+    // A port is a device path; anything else would be resolved against the
+    // working folder and could open a regular file.
+    if (pc.PortName.empty() || pc.PortName[0] != '/') {
+        report = Text(Msg::InvalidComPortNumber);
+        return 0;
+    }
+    unsigned long baud = std::strtoul(pc.BaudRate.c_str(), nullptr, 10);
+    if (baud % 300 != 0 || baud < 300 || baud > 19200) {
+        report = Text(Msg::InvalidPortBaudRate);
+        return 0;
+    }
+    int dataBits = std::atoi(pc.DataBit.c_str());
+    if (dataBits != 7 && dataBits != 8) {
+        report = Text(Msg::InvalidPortDataBit);
+        return 0;
+    }
+    int stopBits = std::atoi(pc.StopBit.c_str());
+    if (stopBits != 1 && stopBits != 2) {
+        report = Text(Msg::InvalidPortStopBit);
+        return 0;
+    }
+    int parity;
+    if (pc.ParityBit == "NONE") {
+        parity = kParityNone;
+    } else if (pc.ParityBit == "ODD") {
+        parity = kParityOdd;
+    } else if (pc.ParityBit == "EVEN") {
+        parity = kParityEven;
+    } else {
+        report = Text(Msg::InvalidPortParityBit);
+        return 0;
+    }
+    if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), dataBits, stopBits, parity) && Port.IsOpen()) {
+        report = pc.PortName + " " + Text(Msg::PortOpened);
+        return 1;
+    }
+    report = pc.PortName + " " + Text(Msg::PortFailedToOpen);
+    return 0;
+}
+
+void Terminal::ClosePcPort(bool wait) {
+    if (wait && (StatusFlags & Status::HostConfirmed)) Loop.Sleep(10);
+    Port.Close();
+    StatusFlags &= ~(Status::LinkIdle | Status::HostConfirmed | Status::SubConnected);
+    ShowStatus(App.PcPort.PortName + " " + Text(Msg::PortClosed), 0);
+}

@@ -1,0 +1,177 @@
+#pragma once
+// The engine behind the terminal window: the shared status word, the job engine,
+// the transmit queue and the receive variables, the link's module records and
+// the jobs. The Qt window and the console front end each own one Terminal and
+// feed it window messages and timer expiries on their UI thread.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/TransferItem.h"
+#include "engine/JobEngine.h"
+#include "engine/McProgramEntry.h"
+#include "engine/StatusNumbering.h"
+#include "lang/Msg.h"
+#include "engine/HostModuleInfo.h"
+#include "engine/SubModuleInfo.h"
+#include "engine/TxRing.h"
+
+class CKOVAApp;
+class EventLoop;
+class Job;
+class SerialPort;
+class TerminalView;
+
+// Progress of a transfer, shared by the dispatchers and the transfer jobs.
+struct TransferProgress {
+    int64_t TotalBytes = 0;      // whole selection
+    int64_t TotalDone = 0;
+    int64_t FileBytes = 0;       // current file
+    int64_t FileDone = 0;
+    uint64_t StartClockMs = 0;
+    int64_t LastShownSecond = -1;
+};
+
+// A byte count of TransferProgress as a progress bar takes it: clamped to 0 .. INT_MAX.
+int BarValue(int64_t bytes);
+
+class Terminal {
+public:
+    Terminal(CKOVAApp& app, SerialPort& port, EventLoop& loop, TerminalView& view);
+    ~Terminal();
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    // ---- window messages and timers (UI thread) ----
+    // Handles the engine's window messages (WindowMsg); returns the handler's result.
+    intptr_t HandleMessage(uint32_t message, uint32_t wParam = 0, uint32_t lParam = 0);
+    void OnTimer(int timerId);
+
+    // ---- texts ----
+    std::string Text(Msg row) const;
+    // Status window output: mode 1 starts a new numbered entry.
+    void ShowStatus(const std::string& text, int mode = 0);
+    void ShowStatus(Msg row, int mode = 0) { ShowStatus(Text(row), mode); }
+
+    // ---- job engine ----
+    void StartJob(uint32_t bit) { Engine.StartJob(bit); }
+    void PostJobEvent(uint32_t code) { Engine.PostJobEvent(code); }
+    // Records the byte the receive path should recognise and returns it for sending.
+    uint8_t ExpectEcho(uint8_t byte);
+    void RefreshPages();
+    void ShowDownloadTime();
+    void ShowUploadTime();
+    void ArmJobTimer(uint32_t ms);
+    void KillJobTimer();
+
+    // ---- PC port ----
+    // Checks the port parameters and opens the port; the report is for the status window.
+    int OpenPcPort(std::string& report);
+    void ClosePcPort(bool wait);
+
+    // ---- transmit queue ----
+    int QueueByte(uint8_t byte, bool raw);            // then runs the pump
+    int QueueByteNoPump(uint8_t byte, bool raw);      // for jobs that queue many bytes first
+    int QueueText(const std::string& text, bool raw);
+    int QueueBlock(const uint8_t* data, int count);   // always stuffed
+    void TransmitPump();
+
+    // ---- receive path (message 0x405) and line events (0x406) ----
+    void OnReceived();
+    void OnLineEvent(uint32_t mask, uint32_t modemStatus);
+    // Empties PartialLine and LastReplyLine.
+    void ClearReply();
+
+    // ---- the machine type of the current channel ----
+    const std::string& CurrentMcType() const;
+    bool CurrentTypeIs(const char* type) const { return CurrentMcType() == type; }
+
+    CKOVAApp& App;
+    SerialPort& Port;
+    EventLoop& Loop;
+    TerminalView& View;
+
+    JobEngine Engine;
+    uint32_t StatusFlags = 0;
+
+    // Transmit side.
+    TxRing Tx;
+    int WriteFailCount = 0;
+
+    // Receive side.
+    int8_t ReceivedByte = 0;
+    int8_t ExpectedEcho = 0;
+    int8_t LastControlByte = 0;
+    int8_t PreviousByte = 0;
+    int RxByteCount = 0;
+    std::string PartialLine;
+    std::string LastReplyLine;
+    std::string ReceivedText;
+    static constexpr std::size_t kReceivedTextLimit = 30000;
+    // Longest line kept while it is received; noise without line ends must not
+    // grow it without bound (machine lines are far shorter).
+    static constexpr std::size_t kPartialLineLimit = 4096;
+    // Where received lines collect without the ReceivedText limit, for jobs
+    // that need a whole listing (null when no job asked for it).
+    std::string* UnlimitedText = nullptr;
+
+    // The first non-zero byte received since ArmReplyByte: a sub module's
+    // one-byte answer, even when more bytes follow in the same batch (0 while none).
+    uint8_t ReplyByte = 0;
+    bool ReplyByteArmed = false;
+    void ArmReplyByte() {
+        ReceivedByte = 0;
+        ReplyByte = 0;
+        ReplyByteArmed = true;
+    }
+
+    // What the link learnt about its radio modules.
+    HostModuleInfo HostInfo;
+    SubModuleInfo SubInfo;
+    int ConnectTicks = 0;         // 100 ms ticks left for a dial
+
+    uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
+    float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
+
+    TransferProgress Progress;
+
+    // ---- the file a download sends, and the selection it comes from ----
+    std::unique_ptr<uint8_t[]> FileBuffer;   // holds FileSize bytes while Status::FileBufferLoaded
+    uint32_t FileSize = 0;
+    uint32_t FileOffset = 0;                 // read position of the per-type job
+    TransferItem CurrentItem;                // the item being sent
+    TransferItemList PcFileList;             // what the transfer dialog chose
+    std::string TransferFolder;              // where those files are; for this run only
+    std::string SendLine;                    // the line sent last
+    uint8_t EndSeen = 0;                     // the line with the program's end mark went out
+    std::string McProgramName;               // name a PANASERT/RS232 machine registers
+    // A received ETX (0x03) ends a line as CR does: PANASERT/RS232 frames that
+    // end in ^C would otherwise never complete.
+    bool EtxEndsLine = false;
+
+    // The programs stored on the machine, as the last list job read them
+    // (emptied when a list job starts; the transfer dialogs offer them).
+    McProgramEntryList McProgramList;
+
+    // Adds a job owned by the terminal and registers it with the engine.
+    template <typename J, typename... Args>
+    J& AddJob(Args&&... args) {
+        auto job = std::make_unique<J>(*this, std::forward<Args>(args)...);
+        J& ref = *job;
+        Engine.Register(ref);
+        jobs_.push_back(std::move(job));
+        return ref;
+    }
+
+private:
+    void StartUnlessActive(uint32_t bit);
+    void OnIdleTimer();
+    void OnPacingTimer();
+    void ReArmIdleTimer();
+    void ShowTime(bool withRemaining);
+
+    StatusNumbering statusNumbering_;
+    std::vector<std::unique_ptr<Job>> jobs_;
+};

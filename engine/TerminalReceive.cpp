@@ -1,0 +1,135 @@
+// The receive path of Terminal: turns the bytes the reader put into the receive
+// ring into the shared receive variables, lines and job events.
+
+#include "app/CKOVAApp.h"
+#include "engine/EventLoop.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/Terminal.h"
+#include "engine/TerminalView.h"
+#include "engine/WindowMessages.h"
+#include "engine/SubModuleCommands.h"
+#include "engine/ControlBytes.h"
+#include "serial/SerialPort.h"
+
+namespace {
+bool IsPrintable(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
+}  // namespace
+
+void Terminal::OnReceived() {
+    std::string display;
+    bool processed = false;
+    const bool nullEndsLine = CurrentTypeIs("TDK/VC5A");
+
+    // Text collected for the window goes to ReceivedText as well, and to the
+    // communication window only while received text is shown.
+    auto flushDisplay = [&]() {
+        if (display.empty()) return;
+        if (ReceivedText.size() < kReceivedTextLimit) ReceivedText += display;
+        if (UnlimitedText != nullptr) *UnlimitedText += display;
+        if (StatusFlags & Status::ShowReceived) View.AppendCommText(display);
+        display.clear();
+    };
+
+    uint8_t byte;
+    while (Port.TakeByte(byte)) {
+        ReceivedByte = static_cast<int8_t>(byte);
+        if (IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
+
+        // The sub module stuffs a 0x00 after every '+' so that data can never
+        // look like the host module's escape; drop it.
+        if (static_cast<uint8_t>(PreviousByte) == '+' && byte == ControlByte::Nul) {
+            PreviousByte = 0;
+            continue;
+        }
+        if (ReplyByteArmed && byte != 0) {
+            ReplyByte = byte;
+            ReplyByteArmed = false;
+        }
+        if (ReceivedByte == ExpectedEcho) StatusFlags |= Status::EchoArrived;
+
+        switch (byte) {
+            case ControlByte::Xon:
+            case ControlByte::Dc2:
+            case ControlByte::Xoff:
+            case ControlByte::Dc4:
+            case '%':
+                LastControlByte = ReceivedByte;
+                if (byte == ControlByte::Xon && Engine.IsActive(JobBit::DownloadCitizenM10) &&
+                    RxByteCount != 0) {
+                    TransmitPump();
+                }
+                break;
+            case SubModuleReport::Ready:
+                if (Engine.EventMask & EV_RESUME) {
+                    StatusFlags &= ~Status::PacingPause;
+                    PostJobEvent(EV_RESUME);
+                }
+                break;
+            case SubModuleReport::MachineNotBusy:
+                View.SetMachineBusy(false);
+                PostJobEvent(EV_BUSY);
+                break;
+            case SubModuleReport::MachineBusy:
+                View.SetMachineBusy(true);
+                PostJobEvent(EV_BUSY);
+                break;
+            default: break;
+        }
+        ++RxByteCount;
+
+        // Line assembly.
+        uint8_t c = byte;
+        bool endOfLine = byte == ControlByte::Cr || byte == ControlByte::Lf ||
+                         (byte == ControlByte::Etx && EtxEndsLine) ||
+                         (byte == ControlByte::Nul && nullEndsLine &&
+                          IsPrintable(static_cast<uint8_t>(PreviousByte)));
+        if (byte >= 0x20 && byte <= 0x7F) {
+            if (PartialLine.size() < kPartialLineLimit) PartialLine += static_cast<char>(byte);
+        } else if (endOfLine) {
+            if (!PartialLine.empty()) {
+                LastReplyLine = PartialLine;
+                StatusFlags |= Status::LineAvailable;
+                // Jobs that wait for lines get this one before the next byte is read.
+                if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);
+            }
+            PartialLine.clear();
+        } else if (byte == ControlByte::Backspace) {
+            if (!PartialLine.empty()) PartialLine.pop_back();
+        } else {
+            c = 0;
+        }
+
+        // Display.
+        processed = true;
+        if (c == ControlByte::Backspace) {
+            flushDisplay();
+            if (StatusFlags & Status::ShowReceived) View.CommBackspace();
+            continue;   // PreviousByte stays as it was
+        }
+        if (c >= 0x20 && c <= 0x7F) {
+            display += static_cast<char>(c);
+        } else if (c == ControlByte::Cr) {
+            const bool afterCr = static_cast<uint8_t>(PreviousByte) == ControlByte::Cr;
+            if (!((StatusFlags & Status::NoBreakAfterCr) && afterCr)) {
+                display += "\r\n";
+            }
+        }
+        PreviousByte = ReceivedByte;
+    }
+    flushDisplay();
+    if (processed) PostJobEvent(EV_DATA);
+}
+
+void Terminal::OnLineEvent(uint32_t mask, uint32_t modemStatus) {
+    if ((mask & kLineEventTxEmpty) && Tx.Count() != 0) TransmitPump();
+    if (!(mask & kLineEventCtsChanged)) return;
+    if (modemStatus & kModemCts) {
+        StatusFlags |= Status::CtsOn;
+        if (Tx.Count() != 0) TransmitPump();
+    } else {
+        StatusFlags &= ~Status::CtsOn;
+    }
+    View.RefreshPortLineDisplay();
+}

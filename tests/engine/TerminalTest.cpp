@@ -1,0 +1,159 @@
+#include <string>
+
+#include "engine/Job.h"
+#include "engine/JobBits.h"
+#include "engine/JobEvents.h"
+#include "engine/StatusBits.h"
+#include "engine/WindowMessages.h"
+#include "serial/SerialPort.h"
+#include "support/EngineFixture.h"
+
+namespace {
+
+using TerminalTest = EngineFixture;
+
+TEST_F(TerminalTest, StatusEntriesAreNumberedAndContinuationsAligned) {
+    terminal.ShowStatus("first", 0);
+    terminal.ShowStatus("more", 0);
+    terminal.ShowStatus("", 1);
+    terminal.ShowStatus("second", 0);
+    for (int i = 3; i <= 10; ++i) terminal.ShowStatus("entry", 1);
+    terminal.ShowStatus("tail", 0);
+    ASSERT_EQ(view.StatusLines.size(), 12u);
+    EXPECT_EQ(view.StatusLines[0], "1> first");
+    EXPECT_EQ(view.StatusLines[1], "   more");
+    EXPECT_EQ(view.StatusLines[2], "2> second");
+    EXPECT_EQ(view.StatusLines[10], "10> entry");
+    EXPECT_EQ(view.StatusLines[11], "    tail");
+}
+
+TEST_F(TerminalTest, StatusSoundsFollowTheLastCharacter) {
+    terminal.ShowStatus("Port failed!", 1);
+    terminal.ShowStatus("Connect?", 1);
+    terminal.ShowStatus("Done.", 1);
+    EXPECT_EQ(view.Sounds, (std::vector<Sound>{Sound::Error, Sound::Question}));
+}
+
+TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
+    std::string report;
+    app.PcPort.PortName = "ttyUSB0";
+    EXPECT_EQ(terminal.OpenPcPort(report), 0);
+    EXPECT_EQ(report, "Invalid COM port number!");
+    app.PcPort.PortName = "/dev/ttyUSB0";
+    for (const char* bad : {"150", "450", "38400", "abc"}) {
+        app.PcPort.BaudRate = bad;
+        EXPECT_EQ(terminal.OpenPcPort(report), 0);
+        EXPECT_EQ(report, "Invalid port's BAUD_RATE!") << bad;
+    }
+    app.PcPort.BaudRate = "300";
+    app.PcPort.ParityBit = "none";
+    EXPECT_EQ(terminal.OpenPcPort(report), 0);
+    EXPECT_EQ(report, "Invalid port's PARITY_BIT!");
+    EXPECT_EQ(port.OpenCalls, 0);
+    app.PcPort.ParityBit = "NONE";
+    port.OpenSucceeds = false;
+    EXPECT_EQ(terminal.OpenPcPort(report), 0);
+    EXPECT_EQ(report, "/dev/ttyUSB0 Port failed to open.");
+    port.OpenSucceeds = true;
+    app.PcPort.BaudRate = "19200";
+    EXPECT_EQ(terminal.OpenPcPort(report), 1);
+    EXPECT_EQ(report, "/dev/ttyUSB0 Port opened.");
+}
+
+TEST_F(TerminalTest, ClosingThePortClearsTheLinkBits) {
+    std::string report;
+    terminal.OpenPcPort(report);
+    terminal.StatusFlags = Status::HostConfirmed | Status::SubConnected | Status::LinkIdle | Status::CtsOn;
+    terminal.ClosePcPort(true);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(terminal.StatusFlags, Status::CtsOn);
+    EXPECT_EQ(view.StatusLines.back(), "1> /dev/ttyUSB0 Port closed.");
+}
+
+TEST_F(TerminalTest, DownloadTimeShowsElapsedAndRemainingOncePerSecond) {
+    terminal.Progress.StartClockMs = loop.NowMs();
+    terminal.Progress.TotalBytes = 3000;
+    terminal.Progress.TotalDone = 1000;
+    loop.RunFor(65000);
+    terminal.ShowDownloadTime();
+    EXPECT_EQ(view.TimeText, "01:05 / 02:10");
+    view.TimeText.clear();
+    loop.RunFor(400);
+    terminal.ShowDownloadTime();
+    EXPECT_EQ(view.TimeText, "");   // same second
+    // More done than the total (a file grew) never shows a negative time.
+    terminal.Progress.TotalDone = 5000;
+    loop.RunFor(1000);
+    terminal.ShowDownloadTime();
+    EXPECT_EQ(view.TimeText, "01:06 / 00:00");
+    // Large transfers do not overflow.
+    terminal.Progress.TotalBytes = int64_t{1} << 40;
+    terminal.Progress.TotalDone = 1;
+    loop.RunFor(1000);
+    terminal.ShowDownloadTime();
+    EXPECT_EQ(view.TimeText.substr(0, 8), "01:07 / ");
+    EXPECT_EQ(view.TimeText.find('-'), std::string::npos);
+    loop.RunFor(1000);
+    terminal.ShowUploadTime();
+    EXPECT_EQ(view.TimeText, "01:08 / ??:??");
+}
+
+class IdleTimerTest : public TerminalTest {
+protected:
+    IdleTimerTest() {
+        app.PcPort.DisconnectTime = 30;
+        terminal.StatusFlags |= Status::SubConnected;
+        terminal.HandleMessage(WindowMsg::IdleTimeChanged);
+    }
+};
+
+TEST_F(IdleTimerTest, AnIdleLinkIsDroppedAfterTheIdleTime) {
+    EXPECT_EQ(loop.TimerInterval(501), 30000u);
+    loop.RunFor(30000);
+    EXPECT_TRUE(view.HasStatus("Disconnected by timeout."));
+    EXPECT_TRUE(terminal.Engine.IsActive(JobBit::Disconnect));
+}
+
+TEST_F(IdleTimerTest, ReceivedDataRestartsTheIdleTime) {
+    loop.RunFor(20000);
+    port.Feed("x");
+    terminal.HandleMessage(WindowMsg::Received);
+    loop.RunFor(20000);
+    EXPECT_FALSE(view.HasStatus("Disconnected by timeout."));
+    loop.RunFor(10000);
+    EXPECT_TRUE(view.HasStatus("Disconnected by timeout."));
+}
+
+TEST_F(IdleTimerTest, ARunningJobIsNotCutOff) {
+    terminal.Engine.ActiveJobs = JobBit::UploadDispatcher;
+    loop.RunFor(90000);
+    EXPECT_FALSE(view.HasStatus("Disconnected by timeout."));
+    EXPECT_TRUE(loop.IsTimerArmed(501));
+    terminal.Engine.ActiveJobs = 0;
+    loop.RunFor(30000);
+    EXPECT_TRUE(view.HasStatus("Disconnected by timeout."));
+}
+
+TEST_F(IdleTimerTest, TurningTheIdleTimeOffKillsTheTimer) {
+    app.PcPort.DisconnectTime = 0;
+    terminal.HandleMessage(WindowMsg::IdleTimeChanged);
+    EXPECT_FALSE(loop.IsTimerArmed(501));
+}
+
+TEST_F(TerminalTest, Timer502FollowsCtsAndResumesThePump) {
+    std::string report;
+    terminal.OpenPcPort(report);
+    port.Modem = 0;
+    terminal.QueueText("AB", false);
+    loop.SetTimer(502, 1000);
+    loop.RunFor(1000);
+    EXPECT_FALSE(terminal.StatusFlags & Status::CtsOn);
+    EXPECT_EQ(port.Written, "");
+    port.Modem = kModemCts;
+    loop.RunFor(1000);
+    EXPECT_TRUE(terminal.StatusFlags & Status::CtsOn);
+    EXPECT_EQ(port.Written, "AB");
+    EXPECT_EQ(loop.TimerInterval(502), 1000u);
+}
+
+}  // namespace
