@@ -24,7 +24,9 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/MERIDO ELE" "$work/nc"
 printf 'N001 X10 Y20\r\nN002 X30 Y40\r\nN003 M30\r\n' > "$work/nc/PROG1.NCD"
-Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 & pids+=($!)
+# Xvfb picks a free display number and writes it to fd 3, so several runs can go at once.
+Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 "$build/sim/kova-sim" --link "$work/trx" & pids+=($!)
 for _ in $(seq 1 50); do [ -e "$work/trx" ] && break; sleep 0.1; done
 printf '[COMMON]\nPcComNo=%s\nLANGUAGE=%s\n' "$work/trx" "$lang" > "$XDG_CONFIG_HOME/MERIDO ELE/KOVA.conf"
@@ -34,7 +36,7 @@ for n in 1 2 3 4 5 6 7; do
     "McName=LINE$n" "NCD File Folder=$work/nc" >/dev/null
 done
 
-export DISPLAY=:97
+export DISPLAY=":$(cat "$work/display")"
 "$build/ui/kova" >/dev/null 2>&1 & pids+=($!)
 shot() { import -window root "$out/$1.png"; }
 sleep 3;                                          shot 1-host-confirmed
@@ -46,3 +48,12 @@ xdotool key Return; sleep 4;                      shot 5-download-dialog
 # The first file row, then the download button of the dialog.
 xdotool mousemove 440 196 click 1; sleep 0.5
 xdotool mousemove 888 567 click 1; sleep 6;       shot 6-download-complete
+
+# Further scenes, one file each (pages, dialogs): each runs in this shell with the
+# window, the simulator ($work/trx), the channels 1..7, shot NAME and xdotool at hand,
+# and leaves the window as it found it (main page, no dialog open).
+for scene in scripts/screens/*.sh; do
+  [ -e "$scene" ] || continue
+  # shellcheck source=/dev/null
+  . "$scene"
+done
