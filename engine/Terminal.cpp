@@ -52,7 +52,9 @@ void Terminal::ClearReply() {
 // ---- messages -----------------------------------------------------------------
 
 void Terminal::StartUnlessActive(uint32_t bit) {
-    if (!Engine.IsActive(bit)) Engine.StartJob(bit);
+    if (Engine.IsActive(bit)) return;
+    // A function whose job this build does not have is refused, not left hanging.
+    if (!Engine.StartJob(bit)) ShowStatus(Msg::HasBeenCanceled, 1);
 }
 
 intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lParam) {

@@ -6,6 +6,7 @@
 #include "engine/StatusBits.h"
 #include "engine/WindowMessages.h"
 #include "serial/SerialPort.h"
+#include "support/WaitingJob.h"
 #include "support/EngineFixture.h"
 
 namespace {
@@ -108,6 +109,7 @@ protected:
 };
 
 TEST_F(IdleTimerTest, AnIdleLinkIsDroppedAfterTheIdleTime) {
+    terminal.AddJob<WaitingJob>(JobBit::Disconnect);
     EXPECT_EQ(loop.TimerInterval(501), 30000u);
     loop.RunFor(30000);
     EXPECT_TRUE(view.HasStatus("Disconnected by timeout."));
