@@ -3,7 +3,9 @@
 namespace {
 constexpr uint8_t kEtx = 0x03;
 constexpr uint8_t kDc1 = 0x11;
+constexpr uint8_t kDc2 = 0x12;
 constexpr uint8_t kDc3 = 0x13;
+constexpr uint8_t kDc4 = 0x14;
 // A tape longer than this is noise; the reader drops it.
 constexpr std::size_t kProgramLimit = 4u << 20;
 }  // namespace
@@ -90,4 +92,20 @@ std::vector<std::string> CitizenM10Machine::Lines(const std::string& program) {
     }
     if (!line.empty()) lines.push_back(line);
     return lines;
+}
+
+std::string CitizenM10Machine::SampleProgram() {
+    return "%\r\nN001 G01 X1000 Y2000\r\nN002 X1100 Y2000\r\nN003 X1200 Y2150\r\nM30\r\n%";
+}
+
+void CitizenM10Machine::OnOperatorStart() {
+    if (!answering_) return;
+    ++punches_;
+    std::string bytes = punchBytes_;
+    punchBytes_.clear();
+    if (bytes.empty()) {
+        bytes = std::string(1, static_cast<char>(kDc2)) + (programs_.empty() ? SampleProgram() : programs_.back()) +
+                static_cast<char>(kDc4);
+    }
+    SendToLine(bytes);
 }

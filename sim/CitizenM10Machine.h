@@ -17,8 +17,9 @@
 // Knobs for tests: a machine that never asks, pauses of any length, and
 // a reader that stops answering.
 //
-// The sending side (the machine sends a program to the PC) stands apart
-// from this receiving side.
+// Sending a program (the machine punches to the PC): when the operator
+// starts the output, DC2, the program read last (a sample before any) as it
+// was read, then DC4.
 
 #include <cstdint>
 #include <string>
@@ -55,6 +56,16 @@ public:
     }
     void SetAnswering(bool answering) { answering_ = answering; }
 
+    static std::string SampleProgram();
+    // Stores a program as if it had been read.
+    void AddProgram(std::string program) { programs_.push_back(std::move(program)); }
+    // Punches exactly these bytes (DC2 and DC4 not added) at the next start.
+    void SetPunchBytes(std::string bytes) { punchBytes_ = std::move(bytes); }
+    int Punches() const { return punches_; }
+
+protected:
+    void OnOperatorStart() override;
+
 private:
     void Ask(uint64_t round);
     void TakeReceivedByte(uint8_t byte);
@@ -77,4 +88,6 @@ private:
     int aborts_ = 0;
     int pauses_ = 0;
     std::vector<uint8_t> received_;
+    std::string punchBytes_;
+    int punches_ = 0;
 };

@@ -106,6 +106,8 @@ void DynaPertMachine::OpenMenu() {
 void DynaPertMachine::SendProgram(char key) {
     const Program program = programs_.empty() ? SampleProgram() : programs_.back();
     std::string text(1, key);
+    // The echo stands on a line of its own when no program line follows it.
+    if (program.empty()) text += "\r\n";
     int sent = 0;
     for (const std::string& line : program) {
         if (outputStopAfterLines_ >= 0 && sent >= outputStopAfterLines_) {

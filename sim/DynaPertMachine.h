@@ -13,7 +13,7 @@
 //                program to give, "NO PROGRAM" and the machine is idle again
 //   'P' or 'T'   at the menu: echoed, then the program that was loaded last
 //                (a sample before any), every line ending in CR LF, then the
-//                menu line again
+//                menu line again (an empty program: the echo, CR LF, the menu)
 //
 // Knobs for tests: a question before the ready mark ('~' wants another ETX,
 // '?' wants an "N"), a wrong echo of one line, and a machine that stops

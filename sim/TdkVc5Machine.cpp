@@ -36,6 +36,10 @@ bool TdkVc5Machine::RunCommand(const std::string& command) {
         StartReceiving(command.substr(3));
         return true;
     }
+    if (command.rfind("WR ", 0) == 0 && command.size() > 3) {
+        SendProgram(command.substr(3));
+        return true;
+    }
     if (command == "LO") {
         SendToLine("\r\n" + ProgramListing() + ".");
         return true;
@@ -87,4 +91,24 @@ void TdkVc5Machine::ReceiveLine(const std::string& line) {
     Keep(std::move(receiving_));
     receiving_ = Program{};
     ShowPrompt();
+}
+
+void TdkVc5Machine::SendProgram(const std::string& name) {
+    const Program* program = Find(name);
+    if (program == nullptr) {
+        SendToLine("\r\n?\r\n.");
+        return;
+    }
+    std::vector<std::string> lines = program->lines;
+    if (lines.empty()) {
+        for (int step = 1; step <= program->steps; ++step) {
+            char line[48];
+            std::snprintf(line, sizeof line, "N%04d X%05d Y%05d", step, 1000 + step * 10, 2000 + step * 5);
+            lines.push_back(line);
+        }
+    }
+    if (lines.empty() || lines.back().find("EX") == std::string::npos) lines.push_back("EX");
+    std::string text = "\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
+    SendToLine(text + ".");
 }

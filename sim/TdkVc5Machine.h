@@ -23,8 +23,12 @@
 // Knobs for tests: a garbled echo of the next command, and a machine that
 // stops answering (SetAnswering).
 //
-// The sending side (the machine sends a program to the PC) stands apart
-// from this receiving side.
+// Sending a program:
+//   WR name  at the prompt: the command is echoed as typed, then every line of
+//            the program with CR LF, ending with "EX", then the prompt; a
+//            program the machine does not have is answered "?" and the
+//            prompt. A sample program without lines sends made-up lines for
+//            its step count.
 
 #include <string>
 #include <vector>
@@ -71,6 +75,8 @@ protected:
 private:
     // Receiving side.
     void StartReceiving(const std::string& name);
+    // Sending side.
+    void SendProgram(const std::string& name);
     void ReceiveLine(const std::string& line);
 
     Mode mode_ = Mode::Prompt;

@@ -50,3 +50,15 @@ void TdkVc5aMachine::TakeLine() {
         reading_.clear();
     }
 }
+
+TdkVc5aMachine::Program TdkVc5aMachine::SampleProgram() {
+    return {"VC5A-SAMPLE", "N1 X100 Y200 P1 M0", "N2 X150 Y200", "N3 X200 Y250", "EX"};
+}
+
+void TdkVc5aMachine::OnOperatorStart() {
+    if (!answering_) return;
+    ++outputs_;
+    std::string text;
+    for (const std::string& line : programs_.empty() ? SampleProgram() : programs_.back()) text += line + "\r\n";
+    SendToLine(text);
+}

@@ -16,8 +16,8 @@
 // line never changes), a start interval of any length, and a machine that
 // stops taking lines.
 //
-// The sending side (the machine sends a program to the PC) stands apart
-// from this receiving side.
+// Sending a program: when the operator starts the output, the program read
+// last (a sample before any), every line with CR LF, "EX" line included.
 
 #include <cstdint>
 #include <string>
@@ -48,6 +48,14 @@ public:
     uint32_t StartIntervalMs() const { return startIntervalMs_; }
     void SetAnswering(bool answering) { answering_ = answering; }
 
+    static Program SampleProgram();
+    // Stores a program as if it had been read.
+    void AddProgram(Program program) { programs_.push_back(std::move(program)); }
+    int Outputs() const { return outputs_; }
+
+protected:
+    void OnOperatorStart() override;
+
 private:
     void PressStart(uint64_t round);
     void TakeLine();
@@ -61,5 +69,6 @@ private:
     std::vector<Program> programs_;
     int aborts_ = 0;
     int starts_ = 0;
+    int outputs_ = 0;
     std::vector<uint8_t> received_;
 };

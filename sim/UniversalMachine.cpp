@@ -30,6 +30,10 @@ bool UniversalMachine::RunCommand(const std::string& command) {
         SendToLine(NamesListing() + prompt_);
         return true;
     }
+    if (command.rfind("OU ", 0) == 0 && command.size() > 3) {
+        SendProgram(command.substr(3));
+        return true;
+    }
     if (command.rfind("IN ", 0) == 0 && command.size() > 3) {
         StartInput(command.substr(3));
         return true;
@@ -98,4 +102,28 @@ void UniversalMachine::OnLine(const std::string& line) {
         return;
     }
     TakeCommand(line, "?\r\n" + prompt_);
+}
+
+void UniversalMachine::SendProgram(const std::string& name) {
+    const Program* program = Find(name);
+    if (program == nullptr) {
+        SendToLine("?\r\n" + prompt_);
+        return;
+    }
+    std::vector<std::string> lines = program->lines;
+    if (lines.empty()) {
+        for (int step = 1; step <= program->steps; ++step) {
+            char line[48];
+            std::snprintf(line, sizeof line, "X%05d Y%05d", 1000 + step * 10, 2000 + step * 5);
+            lines.push_back(line);
+        }
+    }
+    std::string text;
+    int number = 1;
+    for (const std::string& line : lines) {
+        char head[16];
+        std::snprintf(head, sizeof head, "%04d>  ", number++ % 10000);
+        text += head + line + "\r\n";
+    }
+    SendToLine(text + prompt_);
 }

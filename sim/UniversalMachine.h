@@ -24,8 +24,11 @@
 // (the machine leaves input and shows the main prompt), and a machine that
 // stops answering (SetAnswering).
 //
-// The sending side (the machine sends a program to the PC) stands apart
-// from this receiving side.
+// Sending a program:
+//   OU name CR   lists the program, one line each as "nnnn>  line" (nnnn the
+//                line number), then the prompt; a program the machine does
+//                not have is answered "?" and the prompt. A sample program
+//                without lines lists made-up lines for its step count.
 
 #include <string>
 #include <utility>
@@ -76,6 +79,8 @@ private:
     void StartInput(const std::string& name);
     void InputLine(const std::string& line);
     void ShowStepPrompt();
+    // Sending side.
+    void SendProgram(const std::string& name);
 
     std::string prompt_ = kDefaultPrompt;
     bool input_ = false;

@@ -23,10 +23,10 @@ bool CitizenM10UploadJob::TakeReceived() {
             return true;
         } else if (entry.Mark == '%') {
             // A tape may open with '%' as well: one before any program text
-            // is its leading mark, kept, not the end.
-            bool leading = UploadText.empty() && entry.Text.empty();
+            // is its leading mark, which stays in its line, not the end.
+            if (UploadText.empty() && entry.Text.empty()) continue;
             AppendLine(entry.Text + "%");
-            if (!leading) return true;
+            return true;
         }
     }
     return false;

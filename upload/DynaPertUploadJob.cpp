@@ -116,11 +116,11 @@ int DynaPertUploadJob::Run(uint32_t event) {
                     State = 80;
                     return 1;
                 }
-                return FailWith(Msg::NoProgramInMachine);
+                return FailShowing(Msg::NoProgramInMachine);
             }
             if (line.rfind("NO ", 0) == 0) {
                 KillTimeout();
-                return FailWith(Msg::NoProgramInMachine);
+                return FailShowing(Msg::NoProgramInMachine);
             }
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);

@@ -49,7 +49,7 @@ int PanasertRs232UploadJob::Begin() {
     // The machine keeps its names in "C0" frames of the same size: a longer
     // name cannot be one of its programs.
     if (!PanasertFrame::Fits("C1", name)) {
-        FailText = WithState(T.Text(Msg::SelectedProgramNotInEquipment)) + " : " + name;
+        FailText = T.Text(Msg::SelectedProgramNotInEquipment) + " : " + name;
         State = JobState::Failed;
         return 1;
     }
@@ -68,7 +68,7 @@ int PanasertRs232UploadJob::CheckFrame() {
         State = JobState::Completed;
         return 1;
     }
-    if (valid && command == "A3") return FailWith(Msg::SelectedProgramNotInEquipment);
+    if (valid && command == "A3") return FailShowing(Msg::SelectedProgramNotInEquipment);
     if (valid && command == "D0") {
         Retries = 0;
         AppendLine(data);
@@ -79,7 +79,7 @@ int PanasertRs232UploadJob::CheckFrame() {
     }
     if (++Retries >= kMaxFailures) {
         SendFrame("A2");
-        return FailWith(Msg::UploadCanceledByTransferError);
+        return FailShowing(Msg::UploadCanceledByTransferError);
     }
     ArmTimeout(kReplyWaitMs);
     SendFrame("A1", valid ? std::string() : errorCode);

@@ -27,7 +27,7 @@ int TdkVc5UploadJob::TakeReceived(uint32_t event) {
                     TransferProgress& p = T.Progress;
                     p.TotalDone += static_cast<int64_t>(T.CurrentItem.Length);
                     T.View.SetTotalProgress(BarValue(p.TotalDone), BarValue(p.TotalBytes));
-                    return FailWith(Msg::UploadingFailed);
+                    return FailShowing(Msg::UploadingFailed);
                 }
                 CountLine();
                 ShowUploading(T.SendLine);

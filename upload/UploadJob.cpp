@@ -68,6 +68,12 @@ int UploadJob::AwaitQuiet(uint32_t event, uint32_t quietMs, int next) {
     return 0;
 }
 
+int UploadJob::FailShowing(Msg message) {
+    FailText = T.Text(message);
+    State = JobState::Failed;
+    return 1;
+}
+
 int UploadJob::CancelUpload() {
     KillTimeout();
     // The dispatcher only records the cancel here; it ends on its next call,

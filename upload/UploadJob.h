@@ -52,6 +52,9 @@ protected:
     // to `next` (1).
     int AwaitQuiet(uint32_t event, uint32_t quietMs, int next);
 
+    // Fails with the message alone (no state number); returns 1.
+    int FailShowing(Msg message);
+
     // 9001 after the job has stopped the machine its own way: the dispatcher
     // ends too; continues with 9010.
     int CancelUpload();
