@@ -28,6 +28,7 @@ class QKeyEvent;
 class QMenuBar;
 class SerialPort;
 struct DownloadRequest;
+struct UploadRequest;
 
 class CTerminalDlg : public QWidget {
     Q_OBJECT
@@ -79,6 +80,8 @@ public:
     void CloseScanDialog();
     bool RunDownloadDialog(DownloadRequest& request);
     bool AskProgramName(const std::string& title, std::string& name);
+    bool RunUploadDialog(UploadRequest& request);
+    bool AskPOrTKey(char& key);
     void EndProgram();
 
     // A text colour the user chose for a window (the colour dialog's OK): set

@@ -28,6 +28,8 @@ public:
     void CloseScanDialog() override;
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    bool RunUploadDialog(UploadRequest& request) override;
+    bool AskPOrTKey(char& key) override;
     void EndProgram() override;
 
 private:
