@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/DownloadRequest.h"
+#include "engine/UploadRequest.h"
 #include "engine/TerminalView.h"
 
 class ConsoleView : public TerminalView {
@@ -47,6 +48,18 @@ public:
     void SetProgramNameAnswer(std::optional<std::string> name) { programNameAnswer_ = std::move(name); }
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    // The upload dialog is answered with the names of the command line. In
+    // single-name mode a file that exists in the folder is replaced only
+    // after Yes to `overwriteQuestion` (which --yes gives).
+    void SetUploadAnswer(const UploadRequest& answer, const std::string& overwriteQuestion) {
+        uploadAnswer_ = answer;
+        overwriteQuestion_ = overwriteQuestion;
+    }
+    // The P-or-T prompt is answered with this key; none cancels it.
+    void SetKeyAnswer(std::optional<char> key) { keyAnswer_ = key; }
+    void SetKeyPrompt(const std::string& prompt) { keyPrompt_ = prompt; }
+    bool RunUploadDialog(UploadRequest& request) override;
+    bool AskPOrTKey(char& key) override;
     void EndProgram() override { ended_ = true; }
 
 private:
@@ -63,4 +76,8 @@ private:
     bool ended_ = false;
     DownloadRequest downloadAnswer_;
     std::optional<std::string> programNameAnswer_;
+    UploadRequest uploadAnswer_;
+    std::string overwriteQuestion_;
+    std::optional<char> keyAnswer_;
+    std::string keyPrompt_;
 };
