@@ -154,6 +154,8 @@ CUploadDlg::CUploadDlg(UploadDialogModel& model, const UploadDialogModel::TextOf
     connect(upload_, &QPushButton::clicked, this, &CUploadDlg::OnUpload);
 
     FillList();
+    // Without a program list the name is all the operator has to give.
+    if (!model_.MachineListMode()) uploadName_->setFocus();
 }
 
 // ---- showing the model ---------------------------------------------------------------
