@@ -141,21 +141,7 @@ int DownloadJob::Complete() {
     return 1;
 }
 
-int DownloadJob::CancelDownload() {
-    KillTimeout();
-    // The dispatcher only records the cancel here; it ends on its next call,
-    // once this job's bit is clear.
-    Dispatcher.Run(EV_CANCEL);
-    State = JobState::Finish;
-    return 1;
-}
-
-int DownloadJob::ShowFailure() {
-    KillTimeout();
-    T.ShowStatus(FailText, 0);
-    State = JobState::Finish;
-    return 1;
-}
+int DownloadJob::CancelDownload() { return CancelThrough(Dispatcher); }
 
 int DownloadJob::RunEndState() {
     switch (State) {
@@ -163,7 +149,7 @@ int DownloadJob::RunEndState() {
             return Complete();
 
         case JobState::Failed:
-            return ShowFailure();
+            return ShowFailText();
 
         case JobState::Finish:
             return FinishDownload();

@@ -76,7 +76,6 @@ private:
     // Sets what the bars show of the current file and of the whole selection.
     void ShowProgress(int64_t fileDone, int64_t totalDone);
     int Complete();      // 9000
-    int ShowFailure();   // 9002
 
     bool completed_ = false;
 };

@@ -36,18 +36,11 @@ int CitizenM10UploadJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     switch (State) {
         case 0:
-            T.StatusFlags &= ~Status::LinkIdle;
-            UploadText.clear();
             started_ = false;
-            State = 10;
-            ArmTimeout(kQuietMs);
-            return 0;
+            return Begin(10);
 
         case 10:
-            if (!(event & EV_TIMEOUT)) {
-                ArmTimeout(kQuietMs);
-                return 0;
-            }
+            if (!QuietLineEnded(event)) return 0;
             T.LastControlByte = 0;
             T.StatusFlags &= ~Status::LineAvailable;
             UploadText.clear();
@@ -83,7 +76,8 @@ int CitizenM10UploadJob::Run(uint32_t event) {
             return 0;
 
         case JobState::Cancelled:
-            return CancelUpload();
+            // The punch is the operator's; nothing to stop from here.
+            return CancelUpload(false);
 
         default:
             return RunEndState();

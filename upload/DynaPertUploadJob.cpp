@@ -164,7 +164,6 @@ int DynaPertUploadJob::Run(uint32_t event) {
 
         case JobState::Cancelled:
             T.StatusFlags &= ~Status::LinkIdle;
-            T.QueueByte(ControlByte::Etx, false);
             return CancelUpload();
 
         default:

@@ -120,7 +120,7 @@ int PanasertRs232UploadJob::Run(uint32_t event) {
 
         case JobState::Cancelled:
             SendFrame("A2");
-            return CancelUpload();
+            return CancelUpload(false);
 
         default:
             return RunEndState();

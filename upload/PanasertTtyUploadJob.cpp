@@ -30,19 +30,12 @@ int PanasertTtyUploadJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     switch (State) {
         case 0:
-            T.StatusFlags &= ~Status::LinkIdle;
             T.Engine.EventMask = kDefaultEventMask;
             T.RefreshPages();
-            UploadText.clear();
-            State = 10;
-            ArmTimeout(kQuietMs);
-            return 0;
+            return Begin(10);
 
         case 10:
-            if (!(event & EV_TIMEOUT)) {
-                ArmTimeout(kQuietMs);
-                return 0;
-            }
+            if (!QuietLineEnded(event)) return 0;
             State = 20;
             ArmTimeout(kReplyWaitMs);
             T.QueueByte(T.ExpectEcho(ControlByte::Cr), false);
@@ -103,7 +96,6 @@ int PanasertTtyUploadJob::Run(uint32_t event) {
             return 0;
 
         case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
             return CancelUpload();
 
         default:

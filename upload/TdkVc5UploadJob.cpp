@@ -54,11 +54,7 @@ int TdkVc5UploadJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     switch (State) {
         case 0:
-            T.StatusFlags &= ~Status::LinkIdle;
-            UploadText.clear();
-            State = 10;
-            ArmTimeout(kQuietMs);
-            return 0;
+            return Begin(10);
 
         case 10:
             if (!(event & EV_TIMEOUT)) return 0;
@@ -103,7 +99,6 @@ int TdkVc5UploadJob::Run(uint32_t event) {
             return TakeReceived(event);
 
         case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
             return CancelUpload();
 
         default:

@@ -24,17 +24,10 @@ int TdkVc5aUploadJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     switch (State) {
         case 0:
-            T.StatusFlags &= ~Status::LinkIdle;
-            UploadText.clear();
-            State = 10;
-            ArmTimeout(kQuietMs);
-            return 0;
+            return Begin(10);
 
         case 10:
-            if (!(event & EV_TIMEOUT)) {
-                ArmTimeout(kQuietMs);
-                return 0;
-            }
+            if (!QuietLineEnded(event)) return 0;
             T.ShowStatus(Msg::WaitingToUpload, 1);
             UploadText.clear();
             T.StatusFlags &= ~Status::LineAvailable;
@@ -65,7 +58,6 @@ int TdkVc5aUploadJob::Run(uint32_t event) {
         }
 
         case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
             return CancelUpload();
 
         default:

@@ -84,7 +84,6 @@ int UniversalUploadJob::Run(uint32_t event) {
             return TakeReceived(event);
 
         case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
             return CancelUpload();
 
         default:

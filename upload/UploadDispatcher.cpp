@@ -1,8 +1,5 @@
 #include "upload/UploadDispatcher.h"
 
-#include <array>
-#include <string_view>
-
 #include "app/CKOVAApp.h"
 #include "engine/EventLoop.h"
 #include "engine/JobBits.h"
@@ -11,40 +8,12 @@
 #include "engine/SubModuleCommands.h"
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
+#include "engine/TransferJobBits.h"
 #include "engine/UploadRequest.h"
-
-namespace {
-struct TypeJob {
-    std::string_view Type;
-    uint32_t Bit;
-};
-constexpr std::array<TypeJob, 7> kTypeJobs{{
-    {"DYNA/PERT", JobBit::UploadDynaPert},
-    {"PANASERT/RS232", JobBit::UploadPanasertRs232},
-    {"PANASERT/TTY", JobBit::UploadPanasertTty},
-    {"CITIZEN/M10", JobBit::UploadCitizenM10},
-    {"TDK/VC5A", JobBit::UploadTdkVc5a},
-    {"TDK/VC5", JobBit::UploadTdkVc5},
-    {"UNIVERSAL", JobBit::UploadUniversal},
-}};
-}  // namespace
 
 UploadDispatcher::UploadDispatcher(Terminal& terminal) : Job(terminal, JobBit::UploadDispatcher) {}
 
-uint32_t UploadDispatcher::JobBitFor(const std::string& type) {
-    for (const TypeJob& entry : kTypeJobs) {
-        if (entry.Type == type) return entry.Bit;
-    }
-    return 0;
-}
-
-void UploadDispatcher::FileEnded(bool completed) {
-    if (completed) {
-        ++result_.FilesCompleted;
-    } else {
-        ++result_.FilesNotCompleted;
-    }
-}
+uint32_t UploadDispatcher::JobBitFor(const std::string& type) { return TransferJobBitsFor(type).Upload; }
 
 int UploadDispatcher::ShowDialog() {
     UploadRequest request;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/Job.h"
+#include "engine/TransferJobBits.h"
 
 class UploadDispatcher : public Job {
 public:
@@ -23,14 +24,9 @@ public:
     static uint32_t JobBitFor(const std::string& type);
 
     // Called by the per-type job as it finishes an item.
-    void FileEnded(bool completed);
+    void FileEnded(bool completed) { result_.Count(completed); }
 
-    // How the last run went, for front ends that report a result.
-    struct RunResult {
-        int FilesCompleted = 0;
-        int FilesNotCompleted = 0;   // empty, failed, not written or cancelled
-        int EndState = 0;            // 9000 completed, 9001 cancelled, 9002 failed
-    };
+    using RunResult = TransferRunResult;
     const RunResult& LastRun() const { return result_; }
 
     static constexpr uint32_t kEchoWaitMs = 1000;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/PathRules.h"
+#include "engine/ControlBytes.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
@@ -59,28 +60,29 @@ void UploadJob::CollectText() {
 
 void UploadJob::AppendLine(const std::string& line) { UploadText += line + "\r\n"; }
 
-int UploadJob::AwaitQuiet(uint32_t event, uint32_t quietMs, int next) {
-    if (event & EV_TIMEOUT) {
-        State = next;
-        return 1;
-    }
-    if (event & EV_DATA) ArmTimeout(quietMs);
-    return 0;
-}
-
 int UploadJob::FailShowing(Msg message) {
     FailText = T.Text(message);
     State = JobState::Failed;
     return 1;
 }
 
-int UploadJob::CancelUpload() {
-    KillTimeout();
-    // The dispatcher only records the cancel here; it ends on its next call,
-    // once this job's bit is clear.
-    Dispatcher.Run(EV_CANCEL);
-    State = JobState::Finish;
-    return 1;
+int UploadJob::CancelUpload(bool stopMachine) {
+    if (stopMachine) T.QueueByte(ControlByte::Etx, false);
+    return CancelThrough(Dispatcher);
+}
+
+int UploadJob::Begin(int next) {
+    T.StatusFlags &= ~Status::LinkIdle;
+    UploadText.clear();
+    State = next;
+    ArmTimeout(kQuietMs);
+    return 0;
+}
+
+bool UploadJob::QuietLineEnded(uint32_t event) {
+    if (event & EV_TIMEOUT) return true;
+    ArmTimeout(kQuietMs);
+    return false;
 }
 
 int UploadJob::Store() {
@@ -104,12 +106,6 @@ int UploadJob::Store() {
     return 1;
 }
 
-int UploadJob::ShowFailure() {
-    KillTimeout();
-    T.ShowStatus(FailText, 0);
-    State = JobState::Finish;
-    return 1;
-}
 
 int UploadJob::Finish() {
     if (T.LineSink == &lines_) T.LineSink = nullptr;
@@ -131,7 +127,7 @@ int UploadJob::Finish() {
 int UploadJob::RunEndState() {
     switch (State) {
         case JobState::Completed: return Store();
-        case JobState::Failed: return ShowFailure();
+        case JobState::Failed: return ShowFailText();
         case JobState::Finish: return Finish();
         case JobState::Unknown:
             State = JobState::Finish;

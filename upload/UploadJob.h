@@ -47,17 +47,19 @@ protected:
     // Appends `line` and CR LF to UploadText.
     void AppendLine(const std::string& line);
 
-    // For a state that waits until the machine's line has been quiet for
-    // `quietMs`: received data starts the wait again (0); the time-out moves
-    // to `next` (1).
-    int AwaitQuiet(uint32_t event, uint32_t quietMs, int next);
+    // State 0 of the jobs that start on a quiet line: the link is taken
+    // over, UploadText emptied, and `next` waits kQuietMs; returns 0.
+    int Begin(int next);
+    // In that waiting state: true once the line was quiet for kQuietMs;
+    // anything else received starts the wait again.
+    bool QuietLineEnded(uint32_t event);
 
     // Fails with the message alone (no state number); returns 1.
     int FailShowing(Msg message);
 
-    // 9001 after the job has stopped the machine its own way: the dispatcher
+    // 9001: stops the machine with ETX when `stopMachine`; the dispatcher
     // ends too; continues with 9010.
-    int CancelUpload();
+    int CancelUpload(bool stopMachine = true);
     // 9000, 9002, 9010 and states the job does not know.
     int RunEndState();
 
@@ -67,7 +69,6 @@ protected:
 
 private:
     int Store();         // 9000
-    int ShowFailure();   // 9002
     int Finish();        // 9010
 
     ReceivedLineList lines_;
