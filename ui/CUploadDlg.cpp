@@ -18,6 +18,7 @@
 #include "engine/TerminalView.h"
 #include "ui/CDownloadDlg.h"
 #include "ui/QtText.h"
+#include "ui/TransferTable.h"
 
 namespace {
 
@@ -59,30 +60,9 @@ CUploadDlg::CUploadDlg(UploadDialogModel& model, const UploadDialogModel::TextOf
     path_->installEventFilter(this);
 
     list_ = new QTableWidget(this);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setDefaultSectionSize(20);
-    list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    std::vector<UploadDialogModel::Column> columns = model_.Columns();
-    list_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList titles;
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        titles << ToQ(columns[i].Title);
-        list_->setColumnWidth(i, columns[i].Width);
-    }
-    list_->setHorizontalHeaderLabels(titles);
-    list_->horizontalHeader()->setStretchLastSection(true);
+    TransferTable::SetUp(list_, model_);
 
-    renameEdit_ = new QLineEdit(list_->viewport());
-    renameEdit_->setTextMargins(5, 0, 5, 0);
-    QPalette red = renameEdit_->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    red.setColor(QPalette::Base, Qt::white);
-    renameEdit_->setPalette(red);
-    renameEdit_->hide();
+    renameEdit_ = TransferTable::MakeRenameEdit(list_);
     renameEdit_->installEventFilter(this);
 
     group_ = new QGroupBox(ToQ(text_(Msg::UploadingFileName)), this);
@@ -164,17 +144,7 @@ void CUploadDlg::FillList() {
     filling_ = true;
     renameEdit_->hide();
     path_->setText(ToQ(model_.PathPattern()));
-    list_->clearContents();
-    list_->setRowCount(static_cast<int>(model_.Rows().size()));
-    std::vector<UploadDialogModel::Column> columns = model_.Columns();
-    for (int row = 0; row < list_->rowCount(); ++row) {
-        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-            auto* item = new QTableWidgetItem;
-            if (columns[column].Centered) item->setTextAlignment(Qt::AlignCenter);
-            list_->setItem(row, column, item);
-        }
-    }
-    shownVersion_ = model_.ListVersion();
+    shownVersion_ = TransferTable::Fill(list_, model_);
     list_->clearSelection();
     filling_ = false;
     SyncCells();
@@ -186,13 +156,7 @@ void CUploadDlg::SyncCells() {
         FillList();
         return;
     }
-    std::vector<UploadDialogModel::Column> columns = model_.Columns();
-    for (int row = 0; row < list_->rowCount(); ++row) {
-        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-            QString text = ToQ(model_.CellText(row, columns[column].Kind));
-            if (list_->item(row, column)->text() != text) list_->item(row, column)->setText(text);
-        }
-    }
+    TransferTable::SyncCells(list_, model_);
 }
 
 void CUploadDlg::SyncButtons() {
@@ -206,9 +170,7 @@ void CUploadDlg::SyncButtons() {
 
 void CUploadDlg::OnSelectionChanged() {
     if (filling_) return;
-    std::vector<int> rows;
-    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(index.row());
-    model_.SetSelection(rows);
+    model_.SetSelection(TransferTable::SelectedRows(list_));
     SyncButtons();
 }
 
@@ -241,18 +203,10 @@ void CUploadDlg::StartRename() {
     int row = -1;
     std::string text;
     if (!model_.BeginRename(row, text)) return;
-    int column = -1;
-    std::vector<UploadDialogModel::Column> columns = model_.Columns();
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        if (columns[i].Kind == UploadDialogModel::ColumnKind::UploadName) column = i;
+    if (!TransferTable::OpenRenameEdit(list_, renameEdit_, model_, row, UploadDialogModel::ColumnKind::UploadName,
+                                       text)) {
+        model_.CancelRename();
     }
-    QTableWidgetItem* item = list_->item(row, column);
-    list_->scrollToItem(item);
-    renameEdit_->setGeometry(list_->visualItemRect(item));
-    renameEdit_->setText(ToQ(text));
-    renameEdit_->show();
-    renameEdit_->setFocus();
-    renameEdit_->selectAll();
 }
 
 void CUploadDlg::CommitRename() {
