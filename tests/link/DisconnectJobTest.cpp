@@ -160,7 +160,8 @@ TEST_F(DisconnectJobTest, ClosingDuringAHangUpLetsItFinishOnce) {
     Connected(2);
     terminal.StatusFlags |= Status::EndAfterClose;
     Post(WindowMsg::StartDisconnect);
-    loop.RunFor(50);   // the reset bytes are on their way
+    // The host module is back in command mode when the window closes.
+    ASSERT_TRUE(loop.RunUntil([&] { return PcBytes().find("+++") != std::string::npos; }, 10000));
     Post(WindowMsg::StartClosePort);
     ASSERT_TRUE(RunUntilIdle());
     EXPECT_EQ(PcBytes(), std::string("\x88\x82\x8F\x94+++ATH\r"));   // nothing replayed
