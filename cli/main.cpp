@@ -7,6 +7,7 @@
 
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
+#include "cli/LinkSession.h"
 #include "platform/PosixAppPlatform.h"
 
 namespace {
@@ -126,5 +127,7 @@ int main(int argc, char** argv)
     CliContext context{app, platform, options, std::cout, std::cerr};
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(index) + 1,
                                         args.end());
-    return command->Run(context, CliArgs(rest));
+    const int status = command->Run(context, CliArgs(rest));
+    // An interrupted command has not done its work, whatever it reports.
+    return status == kExitOk && LinkSession::Interrupted() ? kExitFailed : status;
 }
