@@ -37,15 +37,18 @@ bool MakeFolder(const std::string& folder)
     return !folder.empty() && fs::is_directory(folder, ec);
 }
 
-// Copies through a temporary file and a rename, so that a running copy of
-// the program is replaced instead of failing with "text file busy", and a
-// broken copy never stands in for the old file.
-bool CopyReplacing(const fs::path& from, const fs::path& to, fs::perms perms)
+// Files are put in place through a temporary sibling and a rename, so that a
+// running copy of the program is replaced instead of failing with "text file
+// busy", and a broken copy never stands in for the old file. `fill` writes
+// the temporary file.
+template <typename Fill>
+bool PutInPlace(const fs::path& to, fs::perms perms, Fill fill)
 {
     std::error_code ec;
     const fs::path temporary = to.parent_path() / ("." + to.filename().string() + ".new");
     fs::remove(temporary, ec);
-    if (!fs::copy_file(from, temporary, ec)) {
+    if (!fill(temporary)) {
+        fs::remove(temporary, ec);
         return false;
     }
     fs::permissions(temporary, perms, ec);
@@ -57,29 +60,22 @@ bool CopyReplacing(const fs::path& from, const fs::path& to, fs::perms perms)
     return true;
 }
 
+bool CopyReplacing(const fs::path& from, const fs::path& to, fs::perms perms)
+{
+    return PutInPlace(to, perms, [&from](const fs::path& temporary) {
+        std::error_code ec;
+        return fs::copy_file(from, temporary, ec);
+    });
+}
+
 bool WriteReplacing(const fs::path& to, const std::string& text, fs::perms perms)
 {
-    std::error_code ec;
-    if (!MakeFolder(to.parent_path().string())) {
-        return false;
-    }
-    const fs::path temporary = to.parent_path() / ("." + to.filename().string() + ".new");
-    {
+    return MakeFolder(to.parent_path().string()) && PutInPlace(to, perms, [&text](const fs::path& temporary) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << text;
         out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    fs::permissions(temporary, perms, ec);
-    fs::rename(temporary, to, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+        return static_cast<bool>(out);
+    });
 }
 
 constexpr fs::perms kExecutable = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
