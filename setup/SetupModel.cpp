@@ -142,9 +142,17 @@ std::string SetupModel::InstallProgram()
             files.emplace_back(source / name, kExecutable);
         }
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(source, ec)) {
-        if (IsLanguageFile(entry.path().filename().string()) && entry.is_regular_file(ec)) {
-            files.emplace_back(entry.path(), kReadable);
+    // The language files lie beside the programs in a release folder; an
+    // installed package keeps them in ../share/kova.
+    const std::size_t programCount = files.size();
+    for (const fs::path& folder : {source, source / ".." / "share" / "kova"}) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+            if (IsLanguageFile(entry.path().filename().string()) && entry.is_regular_file(ec)) {
+                files.emplace_back(entry.path(), kReadable);
+            }
+        }
+        if (files.size() > programCount) {
+            break;
         }
     }
     for (const auto& [from, perms] : files) {

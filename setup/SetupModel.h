@@ -5,7 +5,8 @@
 //
 // The source folder is the release folder the installer was started from: it
 // must hold "kova"; "kova-cli", "kova-sim" and the language files
-// "KOVA_M*.TXT" are copied along when they are there, and "kova-usb-setup"
+// "KOVA_M*.TXT" are copied along when they are there (from ../share/kova
+// when the folder is a package's bin folder), and "kova-usb-setup"
 // is the USB-UART set-up that runs as the administrator.
 //
 // Every action returns the text for a message box, "" when there is nothing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 
@@ -33,7 +34,10 @@ TEST_F(CSetupDlgTest, OpensInTheLocaleLanguageAndSwitches)
     EXPECT_EQ(dialog->LanguageBox()->itemText(0), QStringLiteral("English"));
     EXPECT_EQ(dialog->Button(CSetupDlg::IdInstallProgram)->text(), QStringLiteral("KOVA 설치"));
     EXPECT_EQ(dialog->Static(CSetupDlg::IdFileVersion)->text(), QStringLiteral("파일 버젼 : 1.0.0.6"));
-    EXPECT_EQ(dialog->Static(CSetupDlg::IdProductName)->BkColor(), QColor(208, 208, 208));
+    // The static paints its own background (right of the short version text).
+    CColorStatic* version = dialog->Static(CSetupDlg::IdFileVersion);
+    const QImage painted = version->grab().toImage();
+    EXPECT_EQ(QColor(painted.pixel(painted.width() - 8, painted.height() / 2)), QColor(208, 208, 208));
 
     dialog->LanguageBox()->setCurrentIndex(0);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Setup KOVA"));

@@ -61,6 +61,17 @@ TEST_F(SetupModelTest, InstallCopiesTheReleaseAndPlacesShortcutsInBothFolders)
     EXPECT_EQ(TempFolder::Read(folder / "kova"), "#!/bin/sh\n# new\n");
 }
 
+// Started from a package's /usr/bin: the language file is in ../share/kova.
+TEST_F(SetupModelTest, InstallFromAPackageTakesTheLanguageFileFromShare)
+{
+    fs::remove(Release() / "KOVA_M1002.TXT");
+    fs::remove(Release() / "KOVA_M2000.TXT");
+    fs::create_directories(root / "share" / "kova");
+    TempFolder::Write(root / "share" / "kova" / "KOVA_M1002.TXT", "installed");
+    EXPECT_EQ(model.InstallProgram(), "");
+    EXPECT_EQ(TempFolder::Read(fs::path(paths.ProgramFolder) / "KOVA_M1002.TXT"), "installed");
+}
+
 TEST_F(SetupModelTest, MissingProgramIsNamedAndNothingIsCopied)
 {
     fs::remove(Release() / "kova");
