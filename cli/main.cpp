@@ -109,11 +109,9 @@ int main(int argc, char** argv)
     }
 
     // The same start-up as the window, without the single-instance lock: the
-    // console may run beside the window. The language file is the one in the
-    // executable's folder.
+    // console may run beside the window, and it reads the same language file.
     PosixAppPlatform platform;
     CKOVAApp app;
-    app.LanguageFilePath = platform.ProgramFolder() + "/" + kLanguageFileName;
     app.InitApplication(platform, CKOVAApp::InstanceGuard::Shared);
 
     // Options of this run only: nothing of them is saved.
