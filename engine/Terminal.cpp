@@ -207,7 +207,9 @@ int Terminal::OpenPcPort(std::string& report) {
         report = Text(Msg::InvalidPortParityBit);
         return 0;
     }
+    ForgetPortState();
     if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), dataBits, stopBits, parity) && Port.IsOpen()) {
+        if (Port.ReadModemStatus() & kModemCts) StatusFlags |= Status::CtsOn;
         report = pc.PortName + " " + Text(Msg::PortOpened);
         return 1;
     }
@@ -215,9 +217,19 @@ int Terminal::OpenPcPort(std::string& report) {
     return 0;
 }
 
+void Terminal::ForgetPortState() {
+    // Bytes queued for one port must never reach the next one (a "+++" left
+    // for an adapter with CTS off would land in front of the terminal's next
+    // answer), and the next port's modem lines are its own.
+    Tx.Clear();
+    WriteFailCount = 0;
+    StatusFlags &= ~(Status::CtsOn | Status::PacingPause);
+}
+
 void Terminal::ClosePcPort(bool wait) {
     if (wait && (StatusFlags & Status::HostConfirmed)) Loop.Sleep(10);
     Port.Close();
+    ForgetPortState();
     StatusFlags &= ~(Status::LinkIdle | Status::HostConfirmed | Status::SubConnected);
     ShowStatus(App.PcPort.PortName + " " + Text(Msg::PortClosed), 0);
 }

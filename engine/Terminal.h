@@ -171,6 +171,9 @@ public:
 
 private:
     void StartUnlessActive(uint32_t bit);
+    // Empties the transmit queue and forgets the port's write failures and
+    // modem bits, on every open and close of the PC port.
+    void ForgetPortState();
     void OnIdleTimer();
     void OnPacingTimer();
     void ReArmIdleTimer();
