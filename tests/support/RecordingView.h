@@ -67,6 +67,11 @@ public:
         name = *ProgramNameAnswer;
         return true;
     }
+    void OpenWaitStartDialog() override {
+        WaitStartDialogOpen = true;
+        ++WaitStartDialogs;
+    }
+    void CloseWaitStartDialog() override { WaitStartDialogOpen = false; }
     void EndProgram() override { Ended = true; }
 
     bool HasStatus(const std::string& fragment) const {
@@ -96,5 +101,7 @@ public:
     DownloadRequest DownloadAnswer;   // no files: the dialog is cancelled
     std::vector<std::string> ProgramNameTitles;
     std::optional<std::string> ProgramNameAnswer;   // none: the prompt is declined
+    bool WaitStartDialogOpen = false;
+    int WaitStartDialogs = 0;
     bool Ended = false;
 };
