@@ -94,6 +94,13 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             T.QueueByte(ControlByte::Etx, false);
             return CancelDownload();
 
+        case JobState::Finish: {
+            int result = FinishDownload();
+            // What waited for the machine's DC1 (an ETX) may go now.
+            T.TransmitPump();
+            return result;
+        }
+
         case JobState::Failed:
             // A reader that stopped must not get the rest of a chunk later,
             // once the pump no longer waits for its DC1, nor keep half a
