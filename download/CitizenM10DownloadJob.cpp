@@ -73,6 +73,7 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             ShowDownloading();
             ShowTime();
             T.Engine.EventMask |= EV_TX_EMPTY;
+            MachineTookLines = true;
             State = 30;
             ArmTimeout(kReplyWaitMs);
             return Send(std::string(kLeaderBlanks, ' ') + "\r\n") ? 0 : 1;
@@ -103,10 +104,8 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
 
         case JobState::Failed:
             // A reader that stopped must not get the rest of a chunk later,
-            // once the pump no longer waits for its DC1, nor keep half a
-            // program: what waits is dropped and ETX stops the reader.
+            // once the pump no longer waits for its DC1.
             T.Tx.Clear();
-            T.QueueByte(ControlByte::Etx, false);
             return RunEndState();
 
         default:

@@ -96,6 +96,10 @@ protected:
 
     DownloadDispatcher& Dispatcher;
     int Retries = 0;
+    // Set once program bytes may have reached the machine: a failure then
+    // stops the machine with ETX, so that it keeps no half program that the
+    // next transfer would run into.
+    bool MachineTookLines = false;
 
 private:
     int Complete();      // 9000

@@ -120,6 +120,7 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
             ShowTime();
             ShowDownloading();
             T.Progress.StartClockMs = T.Loop.NowMs();
+            MachineTookLines = true;
             State = 80;
             SendNuls(kLeaderNuls);
             return 1;

@@ -62,7 +62,8 @@ void CitizenM10Machine::Keep() {
 void CitizenM10Machine::CheckQuiet() {
     quietCheckPending_ = false;
     if (!started_) return;
-    uint64_t quietMs = Scheduler().Now() - lastByteMs_;
+    // A reader that holds the tape with DC3 waits for it.
+    uint64_t quietMs = paused_ ? 0 : Scheduler().Now() - lastByteMs_;
     if (quietMs < kQuietEndMs) {
         quietCheckPending_ = true;
         After(static_cast<uint32_t>(kQuietEndMs - quietMs), [this] { CheckQuiet(); });
@@ -104,6 +105,7 @@ void CitizenM10Machine::TakeProgramByte(uint8_t byte) {
 void CitizenM10Machine::Resume(uint64_t pause) {
     if (pause != pauseRound_ || !paused_) return;
     paused_ = false;
+    lastByteMs_ = Scheduler().Now();
     SendToLine(std::vector<uint8_t>{kDc1});
 }
 

@@ -10,7 +10,7 @@
 //   program    every byte from the first program text on is kept as it
 //              came; a '%' that is the tape's first text opens the tape,
 //              the next '%' closes it and the program is stored. A tape that
-//              stops for kQuietEndMs is through: kept when it ends in '%'
+//              stops for kQuietEndMs (not counting a DC3 pause) is through: kept when it ends in '%'
 //              (a tape of a lone '%'), else dropped. ETX drops the program
 //              being read.
 //   flow       after every PauseEvery() bytes taken the reader sends DC3 and,
@@ -52,9 +52,12 @@ public:
     // The reader asks for a tape (DC1) on its own; off: it never does.
     void SetAsking(bool asking);
     // DC3 after every `bytes` program bytes (0: never), DC1 `ms` later (-1: never).
+    // Setting it ends a pause under way.
     void SetPause(int bytes, int ms) {
         pauseEvery_ = bytes;
         pauseMs_ = ms;
+        ++pauseRound_;
+        paused_ = false;
     }
     void SetAnswering(bool answering) { answering_ = answering; }
 
