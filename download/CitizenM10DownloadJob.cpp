@@ -91,9 +91,7 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             if (T.Tx.Count() != 0 || static_cast<uint8_t>(T.LastControlByte) != ControlByte::Xon) return 0;
             return SendNextChunk();
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         case JobState::Finish: {
             int result = FinishDownload();

@@ -203,6 +203,11 @@ int DownloadJob::CancelDownload() {
     return 1;
 }
 
+int DownloadJob::StopMachineAndCancel() {
+    T.QueueByte(ControlByte::Etx, false);
+    return CancelDownload();
+}
+
 int DownloadJob::ShowFailure() {
     KillTimeout();
     if (MachineTookLines) T.QueueByte(ControlByte::Etx, false);

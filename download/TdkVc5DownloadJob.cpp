@@ -130,9 +130,7 @@ int TdkVc5DownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             return 0;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

@@ -159,9 +159,7 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
 
         case 120: return SendNextLine();
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         case JobState::Finish:
             CloseStartDialog();
