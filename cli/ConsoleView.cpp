@@ -138,3 +138,7 @@ bool ConsoleView::AskPOrTKey(char& key) {
     key = *keyAnswer_;
     return true;
 }
+
+void ConsoleView::OpenWaitStartDialog() {
+    if (startPress_) startPress_();
+}

@@ -6,6 +6,7 @@
 // communication window's text goes to the --comm file when one is given.
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -60,6 +61,12 @@ public:
     void SetKeyPrompt(const std::string& prompt) { keyPrompt_ = prompt; }
     bool RunUploadDialog(UploadRequest& request) override;
     bool AskPOrTKey(char& key) override;
+    // The wait-for-start dialog has no window here: with a press set (--start)
+    // opening it presses "Start downloading" at once, else the download waits
+    // for the machine (the signals still cancel it).
+    void SetStartPress(std::function<void()> press) { startPress_ = std::move(press); }
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override {}
     void EndProgram() override { ended_ = true; }
 
 private:
@@ -80,4 +87,5 @@ private:
     std::string overwriteQuestion_;
     std::optional<char> keyAnswer_;
     std::string keyPrompt_;
+    std::function<void()> startPress_;
 };

@@ -66,6 +66,12 @@ public:
     // The "Press 'P' or 'T' key." prompt; true with 'P' or 'T' in `key`,
     // false when cancelled. A view without one cancels.
     virtual bool AskPOrTKey(char& /*key*/) { return false; }
+    // The modeless wait-for-start dialog of a download that waits for the
+    // machine's start signal: "Start downloading" sends WindowMsg::UserStart,
+    // "Cancel download" WindowMsg::Cancel. It never closes itself; the job
+    // closes it whichever way it stops waiting.
+    virtual void OpenWaitStartDialog() = 0;
+    virtual void CloseWaitStartDialog() = 0;
 
     // ---- program ----
     // Ends the program (the window closes) once the engine has let go of the port.

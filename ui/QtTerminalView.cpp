@@ -27,4 +27,6 @@ bool QtTerminalView::AskProgramName(const std::string& title, std::string& name)
 }
 bool QtTerminalView::RunUploadDialog(UploadRequest& request) { return window_.RunUploadDialog(request); }
 bool QtTerminalView::AskPOrTKey(char& key) { return window_.AskPOrTKey(key); }
+void QtTerminalView::OpenWaitStartDialog() { window_.OpenWaitStartDialog(); }
+void QtTerminalView::CloseWaitStartDialog() { window_.CloseWaitStartDialog(); }
 void QtTerminalView::EndProgram() { window_.EndProgram(); }

@@ -30,6 +30,8 @@ public:
     bool AskProgramName(const std::string& title, std::string& name) override;
     bool RunUploadDialog(UploadRequest& request) override;
     bool AskPOrTKey(char& key) override;
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override;
     void EndProgram() override;
 
 private:

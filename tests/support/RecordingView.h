@@ -81,6 +81,11 @@ public:
         key = KeyAnswer;
         return KeyAnswer != 0;
     }
+    void OpenWaitStartDialog() override {
+        WaitStartDialogOpen = true;
+        ++WaitStartDialogs;
+    }
+    void CloseWaitStartDialog() override { WaitStartDialogOpen = false; }
     void EndProgram() override { Ended = true; }
 
     bool HasStatus(const std::string& fragment) const {
@@ -115,5 +120,7 @@ public:
     UploadRequest UploadAnswer;       // no files: the dialog is cancelled
     int KeyPrompts = 0;
     char KeyAnswer = 'P';             // 0: the P-or-T prompt is cancelled
+    bool WaitStartDialogOpen = false;
+    int WaitStartDialogs = 0;
     bool Ended = false;
 };
