@@ -58,11 +58,12 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             endSent_ = false;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted);
             State = 10;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
         case 10:
-            if (!AwaitQuietLine(event, kQuietMs, 20)) return 0;
+            if (!AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs)) return 0;
+            if (State != 20) return 1;   // the line never fell quiet
             T.SendLine.clear();
             T.LastControlByte = 0;
             T.ShowStatus(T.Text(Msg::WaitingForProgramDownload) + " (" + T.CurrentItem.FileName + ")", 1);

@@ -40,7 +40,7 @@ int CitizenM10UploadJob::Run(uint32_t event) {
             return Begin(10);
 
         case 10:
-            if (!QuietLineEnded(event)) return 0;
+            if (!QuietLineEnded(event)) return KeepWaiting();
             T.LastControlByte = 0;
             T.StatusFlags &= ~Status::LineAvailable;
             UploadText.clear();

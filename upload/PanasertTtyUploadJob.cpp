@@ -35,7 +35,7 @@ int PanasertTtyUploadJob::Run(uint32_t event) {
             return Begin(10);
 
         case 10:
-            if (!QuietLineEnded(event)) return 0;
+            if (!QuietLineEnded(event)) return KeepWaiting();
             State = 20;
             ArmTimeout(kReplyWaitMs);
             T.QueueByte(T.ExpectEcho(ControlByte::Cr), false);

@@ -27,7 +27,7 @@ int TdkVc5aUploadJob::Run(uint32_t event) {
             return Begin(10);
 
         case 10:
-            if (!QuietLineEnded(event)) return 0;
+            if (!QuietLineEnded(event)) return KeepWaiting();
             T.ShowStatus(Msg::WaitingToUpload, 1);
             UploadText.clear();
             T.StatusFlags &= ~Status::LineAvailable;

@@ -4,6 +4,7 @@
 
 #include "app/PathRules.h"
 #include "engine/ControlBytes.h"
+#include "engine/EventLoop.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
@@ -75,12 +76,17 @@ int UploadJob::Begin(int next) {
     T.StatusFlags &= ~Status::LinkIdle;
     UploadText.clear();
     State = next;
+    quietSinceMs_ = T.Loop.NowMs();
     ArmTimeout(kQuietMs);
     return 0;
 }
 
 bool UploadJob::QuietLineEnded(uint32_t event) {
     if (event & EV_TIMEOUT) return true;
+    if (T.Loop.NowMs() - quietSinceMs_ >= kReplyWaitMs) {
+        FailWith(Msg::NoResponseFromMc);
+        return false;
+    }
     ArmTimeout(kQuietMs);
     return false;
 }

@@ -51,8 +51,12 @@ protected:
     // over, UploadText emptied, and `next` waits kQuietMs; returns 0.
     int Begin(int next);
     // In that waiting state: true once the line was quiet for kQuietMs;
-    // anything else received starts the wait again.
+    // anything else received starts the wait again. A line that is not quiet
+    // within kReplyWaitMs fails the job with "No response from MC!" (false,
+    // the state is 9002 then).
     bool QuietLineEnded(uint32_t event);
+    // What a waiting state returns after QuietLineEnded said no.
+    int KeepWaiting() const { return State == JobState::Failed ? 1 : 0; }
 
     // Fails with the message alone (no state number); returns 1.
     int FailShowing(Msg message);
@@ -74,4 +78,5 @@ private:
     ReceivedLineList lines_;
     std::string text_;
     bool completed_ = false;
+    uint64_t quietSinceMs_ = 0;
 };

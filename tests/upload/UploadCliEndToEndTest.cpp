@@ -61,47 +61,43 @@ protected:
     }
 };
 
-TEST_F(UploadCliEndToEndTest, DownloadedProgramsComeBackIntoAnotherFile) {
-    const std::string text = "N001 X100 Y200\r\nN002 X110 Y210\r\nN003 X120 Y220\r\n";
-    const std::string file = Nc("SENT.NCD", text);
+TEST_F(UploadCliEndToEndTest, EveryTypeGivesBackWhatWasDownloadedIntoAnotherFile) {
     struct Case {
         int channel;
         const char* type;
-        const char* extra;
+        std::string text;        // the file sent
+        const char* download;    // options and the program name suffix of the download
+        const char* upload;      // options and the name of the upload, "%s" for the file
     };
-    for (const Case& c : {Case{1, "DYNA/PERT", "--key P "}, Case{2, "PANASERT/RS232", ""},
-                          Case{3, "PANASERT/TTY", ""}}) {
+    const Case cases[] = {
+        {1, "DYNA/PERT", "N001 X100 Y200\r\nN002 X110 Y210\r\nN003 X120 Y220\r\n", "", "--key P %s"},
+        {2, "PANASERT/RS232", "N001X100Y200\r\nN002X110Y210\r\n", "", "%s"},
+        {3, "PANASERT/TTY", "N001 X100 Y200\nN002 X110 Y210\n", "", "%s"},
+        {4, "CITIZEN/M10", "%\r\nN10 X1 Y2\r\nN20 X3 Y4\r\nM30\r\n%\r\n", "", "%s"},
+        {5, "TDK/VC5A", "N0000 X+0 Y+0 P00 M00\r\nN0001 X10 Y20 P01 M03\r\n", "--start ", "%s"},
+        {6, "TDK/VC5", "N0001 X10 Y20\r\nN0002 X30 Y40\r\n", "=RT6", "RT6=%s"},
+        {7, "UNIVERSAL", "0001>  N1 X10 Y20\r\n0002>  N2 X30 Y40\r\n", "=RT7", "RT7=%s"},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
         SetChannel(c.channel, c.type);
-        CliResult sent = Cli(Port() + "download --channel " + std::to_string(c.channel) + " " + file);
+        std::string channel = std::to_string(c.channel);
+        std::string file = Nc("SENT" + channel + ".NCD", c.text);
+        std::string download = c.download;
+        std::string options = download.rfind("--", 0) == 0 ? download : "";
+        std::string program = download.rfind("--", 0) == 0 ? "" : download;
+        CliResult sent = Cli(Port() + "download --channel " + channel + " " + options + file + program);
         ASSERT_EQ(sent.exitCode, 0) << sent.err;
-        std::string name = "BACK" + std::to_string(c.channel) + ".NCD";
-        CliResult back = Cli(Port() + "upload --channel " + std::to_string(c.channel) + " " + c.extra + Folder() + name);
+
+        std::string name = "BACK" + channel + ".NCD";
+        std::string upload = c.upload;
+        upload.replace(upload.find("%s"), 2, name);
+        CliResult back = Cli(Port() + "upload --channel " + channel + Folder() + upload);
         EXPECT_EQ(back.exitCode, 0) << back.err;
         EXPECT_NE(back.err.find("Uploading completed."), std::string::npos) << back.err;
         EXPECT_TRUE(back.out.empty());
-        EXPECT_TRUE(NLinesInOrder(text, Back(name))) << Back(name);
+        EXPECT_TRUE(NLinesInOrder(c.text, Back(name))) << Back(name);
         EXPECT_NE(back.err.find("Port closed."), std::string::npos);
-    }
-}
-
-TEST_F(UploadCliEndToEndTest, TheOtherTypesSendTheirProgramsByNameOrWhenTheOperatorStarts) {
-    struct Case {
-        int channel;
-        const char* type;
-        const char* names;
-        const char* file;
-        const char* firstLine;
-    };
-    for (const Case& c : {Case{4, "CITIZEN/M10", "CM.NCD", "CM.NCD", "%"},
-                          Case{5, "TDK/VC5A", "VA.NCD", "VA.NCD", "VC5A-SAMPLE"},
-                          Case{6, "TDK/VC5", "VC5-BOARD2=VC.NCD", "VC.NCD", "N0001 X01010 Y02005"},
-                          Case{7, "UNIVERSAL", "TEST_JIG", "TEST_JIG", "0001>  X01010 Y02005"}}) {
-        SCOPED_TRACE(c.type);
-        SetChannel(c.channel, c.type);
-        CliResult back = Cli(Port() + "upload --channel " + std::to_string(c.channel) + Folder() + c.names);
-        EXPECT_EQ(back.exitCode, 0) << back.err;
-        EXPECT_EQ(Back(c.file).rfind(std::string(c.firstLine) + "\r\n", 0), 0u) << Back(c.file);
     }
 }
 
