@@ -140,6 +140,20 @@ TEST_F(FourTypesProtocolTest, TdkVc5MachineThatNeverConfirmsTheEndFailsWithItsBu
     EXPECT_FALSE(Sub().BusyReports());
 }
 
+TEST_F(FourTypesProtocolTest, TdkVc5LinesThatCannotGoOutTimeOutPerLine) {
+    Use("TDK/VC5");
+    WriteNc("P.NCD", NumberedLines(40, ""));
+    StartAndRunUntil("P.NCD", [this] { return vc5.CurrentMode() == TdkVc5Machine::Mode::Receiving; });
+    port.SetCts(false);   // the radio terminal takes nothing more
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("No response from MC!(50)"));
+
+    port.SetCts(true);
+    ASSERT_TRUE(Send({"P.NCD"}));
+    EXPECT_EQ(LastRun().EndState, 9000);
+    EXPECT_EQ(StoredLines().size(), 41u);
+}
+
 TEST_F(FourTypesProtocolTest, UniversalEchoMismatchAndErrorReportEndTheFile) {
     Use("UNIVERSAL");
     WriteNc("P.NCD", NumberedLines(5, " Y1.5"));
