@@ -58,11 +58,11 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             endSent_ = false;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted);
             State = 10;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
         case 10:
-            if (!AwaitQuietLine(event, kQuietMs, 20)) return 0;
+            if (int result = AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs); State != 20) return result;
             T.SendLine.clear();
             T.LastControlByte = 0;
             T.ShowStatus(T.Text(Msg::WaitingForProgramDownload) + " (" + T.CurrentItem.FileName + ")", 1);
