@@ -62,8 +62,7 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             return 0;
 
         case 10:
-            if (!AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs)) return 0;
-            if (State != 20) return 1;   // the line never fell quiet
+            if (int result = AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs); State != 20) return result;
             T.SendLine.clear();
             T.LastControlByte = 0;
             T.ShowStatus(T.Text(Msg::WaitingForProgramDownload) + " (" + T.CurrentItem.FileName + ")", 1);

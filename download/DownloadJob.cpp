@@ -109,6 +109,13 @@ bool DownloadJob::SendByte(uint8_t byte) {
     return false;
 }
 
+bool DownloadJob::QueueNuls(int count) {
+    for (int i = 0; i < count; ++i) {
+        if (!T.QueueByteNoPump(ControlByte::Nul, false)) return false;
+    }
+    return true;
+}
+
 bool DownloadJob::SendEchoed(uint8_t byte) { return SendByte(T.ExpectEcho(byte)); }
 
 int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {

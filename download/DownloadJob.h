@@ -41,6 +41,9 @@ protected:
     // fails the file with "Downloading failed." instead of losing the line.
     bool Send(const std::string& text);
     bool SendByte(uint8_t byte);
+    // Queues `count` NULs (the leader some machines need before a line)
+    // without starting the pump; false when the queue refused one.
+    bool QueueNuls(int count);
     // Queues a single-byte command that the sub module echoes, recorded with
     // ExpectEcho first.
     bool SendEchoed(uint8_t byte);

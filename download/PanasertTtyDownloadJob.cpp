@@ -64,11 +64,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             ShowTime();
             State = 80;
             ArmTimeout(kReplyWaitMs);
-            bool queued = true;
-            for (int i = 0; i < kLeaderNuls; ++i) {
-                queued = queued && T.QueueByteNoPump(ControlByte::Nul, false);
-            }
-            queued = queued && T.QueueByteNoPump(ControlByte::Cr, false);
+            bool queued = QueueNuls(kLeaderNuls) && T.QueueByteNoPump(ControlByte::Cr, false);
             T.TransmitPump();
             if (!queued) {
                 return FailWith(Msg::DownloadingFailed);

@@ -26,8 +26,7 @@ int TdkVc5DownloadJob::CheckCommandEcho() {
     T.StatusFlags &= ~(Status::LineAvailable | Status::ShowReceived);
     T.StatusFlags |= Status::EchoTransmitted;
     ShowTime();
-    bool queued = true;
-    for (int i = 0; i < kLeaderNuls && queued; ++i) queued = T.QueueByteNoPump(ControlByte::Nul, false) != 0;
+    bool queued = QueueNuls(kLeaderNuls);
     mask |= EV_TX_EMPTY;
     T.TransmitPump();
     if (!queued) return FailWith(Msg::DownloadingFailed);
@@ -46,9 +45,7 @@ int TdkVc5DownloadJob::SendNextLine() {
         }
     }
     if (!found) T.SendLine = "EX";
-    bool queued = true;
-    for (int i = 0; i < kLineNuls && queued; ++i) queued = T.QueueByteNoPump(ControlByte::Nul, false) != 0;
-    if (!queued || !Send(T.SendLine + "\r")) return FailWith(Msg::DownloadingFailed);
+    if (!QueueNuls(kLineNuls) || !Send(T.SendLine + "\r")) return FailWith(Msg::DownloadingFailed);
     ArmTimeout(kReplyWaitMs);
     if (!EndsProgram(T.SendLine)) return 0;
     T.PartialLine.clear();

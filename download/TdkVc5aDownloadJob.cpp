@@ -27,8 +27,7 @@ uint32_t TdkVc5aDownloadJob::PacingEvent() const {
 }
 
 bool TdkVc5aDownloadJob::SendNuls(int count) {
-    bool queued = true;
-    for (int i = 0; i < count && queued; ++i) queued = T.QueueByteNoPump(ControlByte::Nul, false) != 0;
+    bool queued = QueueNuls(count);
     T.TransmitPump();
     if (!queued) FailWith(Msg::DownloadingFailed);
     return queued;

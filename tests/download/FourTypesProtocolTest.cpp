@@ -140,6 +140,20 @@ TEST_F(FourTypesProtocolTest, TdkVc5MachineThatNeverConfirmsTheEndFailsWithItsBu
     EXPECT_FALSE(Sub().BusyReports());
 }
 
+TEST_F(FourTypesProtocolTest, TdkVc5LinesThatCannotGoOutTimeOutPerLine) {
+    Use("TDK/VC5");
+    WriteNc("P.NCD", NumberedLines(40, ""));
+    StartAndRunUntil("P.NCD", [this] { return vc5.CurrentMode() == TdkVc5Machine::Mode::Receiving; });
+    port.SetCts(false);   // the radio terminal takes nothing more
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("No response from MC!(50)"));
+
+    port.SetCts(true);
+    ASSERT_TRUE(Send({"P.NCD"}));
+    EXPECT_EQ(LastRun().EndState, 9000);
+    EXPECT_EQ(StoredLines().size(), 41u);
+}
+
 TEST_F(FourTypesProtocolTest, UniversalEchoMismatchAndErrorReportEndTheFile) {
     Use("UNIVERSAL");
     WriteNc("P.NCD", NumberedLines(5, " Y1.5"));
@@ -167,5 +181,25 @@ TEST_F(FourTypesProtocolTest, UniversalEchoMismatchAndErrorReportEndTheFile) {
     EXPECT_EQ(radio.substr(radio.size() - 2), ".\r");
     EXPECT_TRUE(Shown("Downloading ... (P.NCD,PRG1)"));
 }
+
+
+// A line longer than the transmit queue holds (a binary file, a file without
+// line ends) fails its file with a clear message; nothing hangs and the next
+// file goes through.
+class OversizedLineTest : public FourTypesFixture, public testing::WithParamInterface<const char*> {};
+
+TEST_P(OversizedLineTest, FailsTheFileAndTheNextOneGoes) {
+    Use(GetParam());
+    WriteNc("BIG.NCD", "N1 X1 Y1 P1 M1\r\nN2 X1." + std::string(1u << 20, '5') + "\r\nN3\r\n");
+    WriteNc("OK.NCD", "N1 X1 Y1 P1 M1.5\r\nN2 X2.5\r\n");
+    ASSERT_TRUE(Send({"BIG.NCD"}));
+    EXPECT_TRUE(ShownStartingWith("Downloading failed.(")) << GetParam();
+    EXPECT_EQ(LastRun().FilesNotCompleted, 1);
+    ASSERT_TRUE(Send({"OK.NCD"}));
+    EXPECT_EQ(LastRun().EndState, 9000);
+    EXPECT_EQ(StoredLines().front(), "N1 X1 Y1 P1 M1.5");
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, OversizedLineTest, testing::Values("TDK/VC5A", "TDK/VC5", "UNIVERSAL"));
 
 }  // namespace
