@@ -317,6 +317,28 @@ TEST_F(UploadTest, CancelInAWaitingStateEndsTheWholeUploadWith114) {
     }
 }
 
+// A machine whose line never falls quiet.
+class ChatteringMachine : public SimulatedMachine {
+public:
+    std::string TypeName() const override { return "PANASERT/TTY"; }
+    void OnLineByte(uint8_t) override {}
+    void OnAttached() override { Chatter(); }
+
+private:
+    void Chatter() {
+        SendToLine("x");
+        After(100, [this] { Chatter(); });
+    }
+};
+
+TEST_F(UploadTest, ALineThatNeverFallsQuietEndsTheWaitWith105) {
+    Attach<ChatteringMachine>("PANASERT/TTY");
+    ASSERT_TRUE(Upload({"F.NCD"}, 120000));
+    EXPECT_TRUE(Shown("No response from MC!(10)"));
+    EXPECT_FALSE(Exists("F.NCD"));
+    EXPECT_EQ(LastUpload().FilesNotCompleted, 1);
+}
+
 TEST_F(UploadTest, DeclinedPromptsCancelTheUpload) {
     Attach<DynaPertMachine>("DYNA/PERT");
     view.KeyAnswer = 0;
