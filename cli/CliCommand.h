@@ -33,6 +33,10 @@ int CliUsageError(CliContext& context, const std::string& message);
 int CliFailure(CliContext& context, const std::string& message);
 // A whole decimal 32-bit number; false for anything else.
 bool ParseCliInt(const std::string& text, int& value);
+// "--name VALUE" or "--name=VALUE" at args[i] (i moves past a separate
+// value); false when args[i] is not that option. `missing` when the value
+// should follow but the arguments end.
+bool CliOptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing);
 // The arguments of a command on one channel: "--channel N" (or "--channel=N")
 // and nothing else. False with the usage error text in `error` otherwise.
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error);
@@ -46,3 +50,4 @@ void AddLangCommands(std::vector<CliCommand>& commands);
 void AddLinkCommands(std::vector<CliCommand>& commands);
 void AddListCommands(std::vector<CliCommand>& commands);
 void AddDownloadCommands(std::vector<CliCommand>& commands);
+void AddSystemDownloadCommands(std::vector<CliCommand>& commands);

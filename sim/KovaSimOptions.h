@@ -10,6 +10,11 @@
 //   --absent ADDR        the sub module ADDR is out of radio range
 //   --sub-version N      every sub module reports version N (tenths, 0..124)
 //   --host-mode TEXT     the host's stored mode field (e.g. MODE1; AT&F restores MODE0)
+//   --system-load ADDR   the machine at sub module ADDR waits for a system program
+//                        (UNIVERSAL halted at its console, TDK/VC5 with its
+//                        system download switch pressed)
+//   --system-dir DIR     each system program a machine takes whole is written
+//                        to DIR/ADDR.sys
 //   --trace              every byte both ways on stderr
 //   --help
 
@@ -28,6 +33,8 @@ public:
     std::vector<std::string> absent;
     int subVersion = -1;
     std::string hostMode;
+    std::vector<std::string> systemLoad;
+    std::string systemDir;
     bool trace = false;
     bool help = false;
 

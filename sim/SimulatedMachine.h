@@ -36,6 +36,14 @@ public:
     // Called once when the machine has been attached (Scheduler() is usable).
     virtual void OnAttached() {}
 
+    // The operator readies the machine for a system program (halts it at its
+    // console, presses its system download switch); false for a type that
+    // takes none.
+    virtual bool ReadyForSystemProgram() { return false; }
+    // Called with every system program the machine has taken whole.
+    using SystemProgramSink = std::function<void(const std::vector<uint8_t>& program)>;
+    void SetSystemProgramSink(SystemProgramSink sink) { systemProgramSink_ = std::move(sink); }
+
 protected:
     // Sends bytes towards the PC through the sub module (paced by the line).
     void SendToLine(const std::vector<uint8_t>& bytes);
@@ -51,6 +59,9 @@ protected:
     // is gone by then (a machine replaced or destroyed with work still pending).
     void After(uint32_t delayMs, std::function<void()> task);
     const SimLineParameters& LineParameters() const;
+    void SystemProgramTaken(const std::vector<uint8_t>& program) {
+        if (systemProgramSink_) systemProgramSink_(program);
+    }
 
 private:
     friend class SimulatedSubModule;
@@ -59,5 +70,6 @@ private:
     SimulatedSubModule* subModule_ = nullptr;
     SimScheduler* scheduler_ = nullptr;
     bool busy_ = false;
+    SystemProgramSink systemProgramSink_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -59,3 +59,8 @@ void TdkVc5Machine::OnLine(const std::string& line) {
 void TdkVc5Machine::OnEtx() {
     if (mode_ == Mode::Prompt || mode_ == Mode::Running) ShowPrompt();
 }
+
+bool TdkVc5Machine::ReadyForSystemProgram() {
+    BeginSystemLoad(0);
+    return true;
+}

@@ -14,6 +14,10 @@
 //
 // The program store is open for the transfer commands that come with the
 // download side.
+//
+// Once the operator has pressed the system download start switch
+// (ReadyForSystemProgram) every byte is the system program; the machine
+// comes back to its prompt when it is in.
 
 #include <string>
 #include <vector>
@@ -34,6 +38,7 @@ public:
     explicit TdkVc5Machine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "TDK/VC5"; }
+    bool ReadyForSystemProgram() override;
 
     Mode CurrentMode() const { return mode_; }
     void SetMode(Mode mode) { mode_ = mode; }
@@ -48,6 +53,7 @@ protected:
     void ShowPrompt() override;
     void OnLine(const std::string& line) override;
     void OnEtx() override;
+    void OnSystemProgramTaken() override { ShowPrompt(); }
     bool EchoesTyping() const override { return mode_ == Mode::Prompt || mode_ == Mode::Input; }
     bool EchoesErasing() const override { return mode_ == Mode::Prompt; }
 

@@ -9,9 +9,17 @@
 //   other CR     "?" and the prompt; an empty line just the prompt
 //
 // Typed characters are echoed; DEL (0x7F) and backspace take the last one
-// back. The program store is open for the transfer commands that come with
+// back.
+//
+// Halted by the operator (ReadyForSystemProgram) it sits at its console
+// instead: ETX shows the console prompt "@" where the cursor stands, CR on a
+// new line; octal digits are echoed and collected, and "77773000G" starts the
+// loader at that address, which takes the first kLoaderBytes as the loader
+// itself and the rest as the system program. Once the program is in, the
+// machine runs again behind its prompt. Anything else is answered with "?". The program store is open for the transfer commands that come with
 // the download side.
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +39,12 @@ public:
     explicit UniversalMachine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "UNIVERSAL"; }
+    void OnLineByte(uint8_t byte) override;
+    bool ReadyForSystemProgram() override;
+    bool Halted() const { return halted_; }
+
+    static constexpr const char* kLoaderAddress = "77773000";
+    static constexpr std::size_t kLoaderBytes = 265;
 
     const std::string& Prompt() const { return prompt_; }
     void SetPrompt(std::string prompt) { prompt_ = std::move(prompt); }
@@ -45,7 +59,12 @@ protected:
     bool RunCommand(const std::string& command) override;
     void ShowPrompt() override;
     void OnLine(const std::string& line) override;
+    void OnSystemProgramTaken() override;
 
 private:
+    void ConsoleByte(uint8_t byte);
+
+    bool halted_ = false;
+    std::string consoleTyped_;
     std::string prompt_ = kDefaultPrompt;
 };

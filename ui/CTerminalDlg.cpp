@@ -28,6 +28,7 @@
 #include "link/LinkJobs.h"
 #include "engine/ControlBytes.h"
 #include "serial/SerialPort.h"
+#include "sysdownload/SystemDownloadJobs.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
@@ -94,6 +95,7 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
     AddLinkJobs(terminal_);
     AddListJobs(terminal_);
     AddDownloadJobs(terminal_);
+    AddSystemDownloadJobs(terminal_);
     menuBar_ = new QMenuBar(this);
     aboutAction_ = menuBar_->addAction(QString());
     connect(aboutAction_, &QAction::triggered, this, [this] {
