@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/KovaCliRun.h"
 #include "support/TempFolder.h"
@@ -27,6 +28,9 @@ class CliSimSession : public ::testing::Test {
 protected:
     // `name` tells the temporary folders of the suites apart: kova-<name>-e2e-...
     explicit CliSimSession(const std::string& name) : folder_("kova-" + name + "-e2e") {}
+    // `simArgs`: further kova-sim options ("{temp}" stands for the test's folder).
+    CliSimSession(const std::string& name, std::vector<std::string> simArgs)
+        : simArgs_(std::move(simArgs)), folder_("kova-" + name + "-e2e") {}
 
     void SetUp() override {
         namespace fs = std::filesystem;
@@ -39,8 +43,16 @@ protected:
 
         std::string sim = (buildDir_ / "sim" / "kova-sim").string();
         std::string linkArg = link_.string();
-        char* argv[] = {sim.data(), const_cast<char*>("--link"), linkArg.data(), nullptr};
-        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv, environ), 0);
+        std::vector<std::string> words = {sim, "--link", linkArg};
+        for (std::string arg : simArgs_) {
+            std::size_t at = arg.find("{temp}");
+            if (at != std::string::npos) arg.replace(at, 6, temp_.string());
+            words.push_back(arg);
+        }
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv.data(), environ), 0);
         // The simulator makes the link once its pseudo-terminal is ready.
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
@@ -79,5 +91,6 @@ protected:
     pid_t simPid_ = 0;
 
 private:
+    std::vector<std::string> simArgs_;
     TempFolder folder_;
 };
