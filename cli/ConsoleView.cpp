@@ -115,3 +115,7 @@ bool ConsoleView::AskProgramName(const std::string& title, std::string& name) {
     name = *programNameAnswer_;
     return true;
 }
+
+void ConsoleView::OpenWaitStartDialog() {
+    if (startPress_) startPress_();
+}

@@ -6,6 +6,7 @@
 // communication window's text goes to the --comm file when one is given.
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -47,6 +48,12 @@ public:
     void SetProgramNameAnswer(std::optional<std::string> name) { programNameAnswer_ = std::move(name); }
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    // The wait-for-start dialog has no window here: with a press set (--start)
+    // opening it presses "Start downloading" at once, else the download waits
+    // for the machine (the signals still cancel it).
+    void SetStartPress(std::function<void()> press) { startPress_ = std::move(press); }
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override {}
     void EndProgram() override { ended_ = true; }
 
 private:
@@ -63,4 +70,5 @@ private:
     bool ended_ = false;
     DownloadRequest downloadAnswer_;
     std::optional<std::string> programNameAnswer_;
+    std::function<void()> startPress_;
 };

@@ -14,6 +14,7 @@
 #include "engine/DownloadRequest.h"
 #include "engine/Job.h"
 #include "lists/ListJobs.h"
+#include "engine/EventLoop.h"
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
 
@@ -134,6 +135,12 @@ int RunDownload(CliContext& context, CliArgs args) {
     session.View().SetChannelAnswer(parsed.Channel);
     session.View().SetDownloadAnswer(request);
     session.View().SetProgramNameAnswer(parsed.ProgramName);
+    if (parsed.Start) {
+        // Pressed once the job has opened the dialog, as a hand on the button would.
+        Terminal& terminal = session.Engine();
+        session.View().SetStartPress(
+            [&terminal] { terminal.Loop.Post([&terminal] { terminal.HandleMessage(WindowMsg::UserStart); }); });
+    }
     session.Run(WindowMsg::StartDownload);
 
     const DownloadDispatcher::RunResult& run = dispatcher.LastRun();

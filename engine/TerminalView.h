@@ -58,6 +58,12 @@ public:
     virtual bool RunDownloadDialog(DownloadRequest& request) = 0;
     // The one-line program-name prompt; true on OK with the text as typed.
     virtual bool AskProgramName(const std::string& title, std::string& name) = 0;
+    // The modeless wait-for-start dialog of a download that waits for the
+    // machine's start signal: "Start downloading" sends WindowMsg::UserStart,
+    // "Cancel download" WindowMsg::Cancel. It never closes itself; the job
+    // closes it whichever way it stops waiting.
+    virtual void OpenWaitStartDialog() = 0;
+    virtual void CloseWaitStartDialog() = 0;
 
     // ---- program ----
     // Ends the program (the window closes) once the engine has let go of the port.

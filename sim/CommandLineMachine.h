@@ -41,6 +41,12 @@ public:
     void SetAnswering(bool answering) { answering_ = answering; }
     // Every command line taken, as typed (upper-cased), for tests.
     const std::vector<std::string>& Commands() const { return commands_; }
+    // The stored program of that name, or nullptr.
+    const Program* Find(const std::string& name) const {
+        for (const Program& program : programs_)
+            if (program.name == name) return &program;
+        return nullptr;
+    }
 
     static constexpr uint32_t kLoadQuietMs = 1500;
     bool LoadingSystemProgram() const { return loading_; }
@@ -80,6 +86,16 @@ protected:
     }
     // The load is over: the machine runs the new program.
     virtual void OnSystemProgramTaken() {}
+    // Stores a received program in place of any program of the same name.
+    void Keep(Program program) {
+        for (Program& stored : programs_) {
+            if (stored.name == program.name) {
+                stored = std::move(program);
+                return;
+            }
+        }
+        programs_.push_back(std::move(program));
+    }
 
     std::vector<Program> programs_;
 

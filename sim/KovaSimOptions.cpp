@@ -3,13 +3,16 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "sim/CitizenM10Machine.h"
 #include "sim/SimulatedMachine.h"
 #include "sim/SimulatedRadio.h"
 #include "sim/SimulatedSubModule.h"
+#include "sim/TdkVc5aMachine.h"
 
 const char* KovaSimOptions::Usage() {
     return "usage: kova-sim [--link PATH] [--no-host-answer] [--refuse-dial]\n"
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
+           "                [--no-start ADDR]\n"
            "                [--sub-version N] [--host-mode TEXT] [--trace]\n"
            "                [--system-load ADDR] [--system-dir DIR]\n";
 }
@@ -35,6 +38,9 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
         } else if (arg == "--refuse" || arg == "--mute" || arg == "--absent") {
             if (!value(text)) return false;
             (arg == "--refuse" ? refusing : arg == "--mute" ? muted : absent).push_back(text);
+        } else if (arg == "--no-start") {
+            if (!value(text)) return false;
+            noStart.push_back(text);
         } else if (arg == "--sub-version") {
             if (!value(text)) return false;
             char* end = nullptr;
@@ -83,6 +89,11 @@ bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
         {refusing, [](SimulatedSubModule& s) { s.SetRefusesDial(true); }},
         {muted, [](SimulatedSubModule& s) { s.SetMuted(true); }},
         {absent, [](SimulatedSubModule& s) { s.SetInRange(false); }},
+        {noStart,
+         [](SimulatedSubModule& s) {
+             if (auto* vc5a = dynamic_cast<TdkVc5aMachine*>(s.Machine())) vc5a->SetStartIntervalMs(0);
+             if (auto* m10 = dynamic_cast<CitizenM10Machine*>(s.Machine())) m10->SetAsking(false);
+         }},
     };
     for (const Knob& knob : knobs) {
         for (const std::string& address : knob.addresses) {

@@ -12,8 +12,19 @@
 //   Input    ("*") CR answers "*"; the line "EX" returns to the prompt
 //   Deaf     CR brings no answer at all; the line "EX" returns to the prompt
 //
-// The program store is open for the transfer commands that come with the
-// download side.
+// Receiving a program (the PC sends):
+//   RE name  at the prompt: the command is echoed as typed, CR brings no
+//            answer, and the machine takes program lines (Receiving)
+//   Receiving  nothing is echoed; NUL is ignored; each line that ends in CR
+//            is kept; the line that contains "EX" ends the program, which
+//            replaces any program of that name, and the prompt follows.
+//            ETX drops the program and shows the prompt.
+//
+// Knobs for tests: a garbled echo of the next command, and a machine that
+// stops answering (SetAnswering).
+//
+// The sending side (the machine sends a program to the PC) stands apart
+// from this receiving side.
 //
 // Once the operator has pressed the system download start switch
 // (ReadyForSystemProgram) every byte is the system program; the machine
@@ -28,11 +39,12 @@ struct TdkVc5Program {
     std::string name;
     int steps = 0;
     std::string date = "24/01/15";
+    std::vector<std::string> lines;   // as received, "EX" line included
 };
 
 class TdkVc5Machine : public CommandLineMachine<TdkVc5Program> {
 public:
-    enum class Mode { Prompt, Running, Input, Deaf };
+    enum class Mode { Prompt, Running, Input, Deaf, Receiving };
 
     TdkVc5Machine();
     explicit TdkVc5Machine(std::vector<Program> programs);
@@ -48,6 +60,11 @@ public:
 
     static std::vector<Program> SamplePrograms();
 
+    // The echo of the next command gets a stray character after it.
+    void SetGarbledEcho(bool garbled) { garbledEcho_ = garbled; }
+    // Programs that ETX broke off while they came in.
+    int Aborts() const { return aborts_; }
+
 protected:
     bool RunCommand(const std::string& command) override;
     void ShowPrompt() override;
@@ -58,5 +75,12 @@ protected:
     bool EchoesErasing() const override { return mode_ == Mode::Prompt; }
 
 private:
+    // Receiving side.
+    void StartReceiving(const std::string& name);
+    void ReceiveLine(const std::string& line);
+
     Mode mode_ = Mode::Prompt;
+    bool garbledEcho_ = false;
+    Program receiving_;
+    int aborts_ = 0;
 };

@@ -11,13 +11,28 @@
 // Typed characters are echoed; DEL (0x7F) and backspace take the last one
 // back.
 //
+// Receiving a program (the PC sends):
+//   IN name CR   opens the program `name` for input: CR LF and the step
+//                prompt "nnnn>  " (nnnn the number of the next line)
+//   input        each line is echoed once it is complete, then CR LF and the next step
+//                prompt; a line that is "." or ends in '.' closes the input:
+//                the program (a lone "." is not kept) replaces any program of
+//                that name and the main prompt follows on a new line. ETX
+//                drops the program and shows the main prompt.
+//
+// Knobs for tests: one line echoed differently, one line refused with "?"
+// (the machine leaves input and shows the main prompt), and a machine that
+// stops answering (SetAnswering).
+//
+// The sending side (the machine sends a program to the PC) stands apart
+// from this receiving side.
+//
 // Halted by the operator (ReadyForSystemProgram) it sits at its console
 // instead: ETX shows the console prompt "@" where the cursor stands, CR on a
 // new line; octal digits are echoed and collected, and "77773000G" starts the
 // loader at that address, which takes the first kLoaderBytes as the loader
 // itself and the rest as the system program. Once the program is in, the
-// machine runs again behind its prompt. Anything else is answered with "?". The program store is open for the transfer commands that come with
-// the download side.
+// machine runs again behind its prompt. Anything else is answered with "?".
 
 #include <cstddef>
 #include <string>
@@ -29,6 +44,7 @@
 struct UniversalProgram {
     std::string name;
     int steps = 0;
+    std::vector<std::string> lines;   // as received
 };
 
 class UniversalMachine : public CommandLineMachine<UniversalProgram> {
@@ -55,16 +71,35 @@ public:
     // A few programs so that kova-sim has something to list.
     static std::vector<Program> SamplePrograms();
 
+    bool InInput() const { return input_; }
+    // Programs that ETX or a refused line broke off.
+    int Aborts() const { return aborts_; }
+    // Input line `line` (1 = the first after "IN") is echoed altered / refused with "?".
+    void SetWrongEchoAtLine(int line) { wrongEchoLine_ = line; }
+    void SetRefuseLine(int line) { refuseLine_ = line; }
+
 protected:
     bool RunCommand(const std::string& command) override;
     void ShowPrompt() override;
     void OnLine(const std::string& line) override;
+    void OnEtx() override;
+    bool EchoesTyping() const override { return !input_; }
     void OnSystemProgramTaken() override;
 
 private:
+    // Receiving side.
+    void StartInput(const std::string& name);
+    void InputLine(const std::string& line);
+    void ShowStepPrompt();
+    // The console of a halted machine.
     void ConsoleByte(uint8_t byte);
 
     bool halted_ = false;
     std::string consoleTyped_;
     std::string prompt_ = kDefaultPrompt;
+    bool input_ = false;
+    Program receiving_;
+    int aborts_ = 0;
+    int wrongEchoLine_ = -1;
+    int refuseLine_ = -1;
 };

@@ -122,6 +122,7 @@ CTerminalDlg::~CTerminalDlg() {
     // The reader must not post to a window that is gone.
     terminal_.Port.Close();
     if (scanDialog_) delete scanDialog_.data();
+    if (waitStartDialog_) delete waitStartDialog_.data();
 }
 
 void CTerminalDlg::Start() {
@@ -526,6 +527,21 @@ void CTerminalDlg::OpenScanDialog() {
 void CTerminalDlg::CloseScanDialog() {
     if (scanDialog_) delete scanDialog_.data();
     scanDialog_ = nullptr;
+}
+
+void CTerminalDlg::OpenWaitStartDialog() {
+    CloseWaitStartDialog();
+    auto text = [this](Msg row) { return QString::fromStdString(terminal_.Text(row)); };
+    waitStartDialog_ = new CWait_download_start_dlg(
+        text(Msg::WaitingDownloadStartSignal), text(Msg::StartDownloading), text(Msg::CancelDownload),
+        [this] { SendMessage(WindowMsg::UserStart); }, [this] { SendMessage(WindowMsg::Cancel); }, this);
+    waitStartDialog_->show();
+}
+
+void CTerminalDlg::CloseWaitStartDialog() {
+    // Deleted later: the dialog may be closed from within its own button's click.
+    if (waitStartDialog_) waitStartDialog_->deleteLater();
+    waitStartDialog_ = nullptr;
 }
 
 bool CTerminalDlg::RunDownloadDialog(DownloadRequest& request) {

@@ -25,4 +25,6 @@ bool QtTerminalView::RunDownloadDialog(DownloadRequest& request) { return window
 bool QtTerminalView::AskProgramName(const std::string& title, std::string& name) {
     return window_.AskProgramName(title, name);
 }
+void QtTerminalView::OpenWaitStartDialog() { window_.OpenWaitStartDialog(); }
+void QtTerminalView::CloseWaitStartDialog() { window_.CloseWaitStartDialog(); }
 void QtTerminalView::EndProgram() { window_.EndProgram(); }

@@ -28,6 +28,8 @@ public:
     void CloseScanDialog() override;
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override;
     void EndProgram() override;
 
 private:

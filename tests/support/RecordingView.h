@@ -75,6 +75,11 @@ public:
         name = *ProgramNameAnswer;
         return true;
     }
+    void OpenWaitStartDialog() override {
+        WaitStartDialogOpen = true;
+        ++WaitStartDialogs;
+    }
+    void CloseWaitStartDialog() override { WaitStartDialogOpen = false; }
     void EndProgram() override { Ended = true; }
 
     bool HasStatus(const std::string& fragment) const {
@@ -106,5 +111,7 @@ public:
     std::deque<DownloadRequest> DownloadAnswers;   // answers taken first, one per dialog
     std::vector<std::string> ProgramNameTitles;
     std::optional<std::string> ProgramNameAnswer;   // none: the prompt is declined
+    bool WaitStartDialogOpen = false;
+    int WaitStartDialogs = 0;
     bool Ended = false;
 };

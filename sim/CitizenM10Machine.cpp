@@ -1,0 +1,93 @@
+#include "sim/CitizenM10Machine.h"
+
+namespace {
+constexpr uint8_t kEtx = 0x03;
+constexpr uint8_t kDc1 = 0x11;
+constexpr uint8_t kDc3 = 0x13;
+// A tape longer than this is noise; the reader drops it.
+constexpr std::size_t kProgramLimit = 4u << 20;
+}  // namespace
+
+void CitizenM10Machine::OnAttached() { Ask(askRound_); }
+
+void CitizenM10Machine::SetAsking(bool asking) {
+    asking_ = asking;
+    ++askRound_;
+    if (asking_ && IsAttached()) Ask(askRound_);
+}
+
+void CitizenM10Machine::Ask(uint64_t round) {
+    if (round != askRound_ || !asking_) return;
+    if (!started_ && answering_) SendToLine(std::vector<uint8_t>{kDc1});
+    After(kAskIntervalMs, [this, round] { Ask(round); });
+}
+
+void CitizenM10Machine::OnLineByte(uint8_t byte) {
+    received_.push_back(byte);
+    if (!answering_) return;
+    TakeReceivedByte(byte);
+}
+
+void CitizenM10Machine::TakeReceivedByte(uint8_t byte) {
+    if (byte == kEtx) {
+        if (started_) ++aborts_;
+        reading_.clear();
+        started_ = false;
+        return;
+    }
+    if (!started_) {
+        // The leader: blanks and line ends before the program's first text.
+        if (byte <= 0x20 || byte >= 0x7F) return;
+        started_ = true;
+        sincePause_ = 0;
+        reading_.assign(1, static_cast<char>(byte));
+        return;
+    }
+    TakeProgramByte(byte);
+}
+
+void CitizenM10Machine::TakeProgramByte(uint8_t byte) {
+    reading_ += static_cast<char>(byte);
+    if (byte == '%') {
+        programs_.push_back(reading_);
+        reading_.clear();
+        started_ = false;   // asks for the next tape
+        return;
+    }
+    if (reading_.size() > kProgramLimit) {
+        ++aborts_;
+        reading_.clear();
+        started_ = false;
+        return;
+    }
+    if (pauseEvery_ > 0 && !paused_ && ++sincePause_ >= pauseEvery_) {
+        sincePause_ = 0;
+        paused_ = true;
+        ++pauses_;
+        SendToLine(std::vector<uint8_t>{kDc3});
+        uint64_t pause = ++pauseRound_;
+        if (pauseMs_ >= 0) After(static_cast<uint32_t>(pauseMs_), [this, pause] { Resume(pause); });
+    }
+}
+
+void CitizenM10Machine::Resume(uint64_t pause) {
+    if (pause != pauseRound_ || !paused_) return;
+    paused_ = false;
+    SendToLine(std::vector<uint8_t>{kDc1});
+}
+
+std::vector<std::string> CitizenM10Machine::Lines(const std::string& program) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : program) {
+        auto byte = static_cast<uint8_t>(c);
+        if (byte == '\r' || byte == '\n' || byte == 0) {
+            if (!line.empty()) lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
