@@ -1,5 +1,6 @@
 #include "engine/Job.h"
 
+#include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
@@ -18,6 +19,34 @@ int Job::FailWith(Msg message) {
 
 std::string Job::WithState(const std::string& message) const {
     return message + "(" + std::to_string(State) + ")";
+}
+
+int Job::TakeOverLink(int connectedState, int connectingState) {
+    T.RefreshPages();
+    T.StatusFlags &= ~Status::LinkIdle;
+    T.Engine.EventMask = kDefaultEventMask;
+    if (T.StatusFlags & Status::SubConnected) {
+        State = connectedState;
+        return 1;
+    }
+    State = connectingState;
+    T.StartJob(JobBit::Connect);
+    return 0;
+}
+
+int Job::AfterConnect(int connectedState, Msg notConnected) {
+    if (T.StatusFlags & Status::SubConnected) {
+        State = connectedState;
+        return 1;
+    }
+    FailText = T.Text(notConnected);
+    State = JobState::Failed;
+    return 1;
+}
+
+int Job::LeaveUnknownState() {
+    State = State == JobState::Unknown ? JobState::Finish : JobState::Unknown;
+    return 1;
 }
 
 int Job::FinishJob() {

@@ -46,6 +46,18 @@ protected:
     // "%s(%d)": the message and the current state.
     std::string WithState(const std::string& message) const;
 
+    // The start of a dispatcher that needs the sub module: takes the link
+    // over (refreshes the pages, the default event mask, the link no longer
+    // idle), then goes on in `connectedState` (1) when connected, else starts
+    // the connect job and waits in `connectingState` (0).
+    int TakeOverLink(int connectedState, int connectingState);
+    // Once the connect job has ended: `connectedState` when it connected,
+    // else 9002 with `notConnected`. Returns 1.
+    int AfterConnect(int connectedState, Msg notConnected);
+    // A state the job does not know leads to 9004, and 9004 to the finish
+    // (9010). Returns 1.
+    int LeaveUnknownState();
+
     // Finish of a top-level job (links, lists, dispatchers): clears the job's bit;
     // with no job left the link turns idle and received text is shown again;
     // refreshes the pages and returns 1 so that a parent gets EV_CONTINUE.

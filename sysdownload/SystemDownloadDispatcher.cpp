@@ -129,25 +129,10 @@ int SystemDownloadDispatcher::Run(uint32_t event) {
                 return 0;
             }
             endState_ = 0;
-            T.RefreshPages();
-            T.Engine.EventMask = kDefaultEventMask;
-            T.StatusFlags &= ~Status::LinkIdle;
-            if (T.StatusFlags & Status::SubConnected) {
-                State = 20;
-                return 1;
-            }
-            State = 10;
-            T.StartJob(JobBit::Connect);
-            return 0;
+            return TakeOverLink(20, 10);
 
         case 10:
-            if (T.StatusFlags & Status::SubConnected) {
-                State = 20;
-                return 1;
-            }
-            FailText = T.Text(Msg::DownloadCanceledSubNotConnected);
-            State = JobState::Failed;
-            return 1;
+            return AfterConnect(20, Msg::DownloadCanceledSubNotConnected);
 
         case 20:
             return ChooseFile();
@@ -190,12 +175,7 @@ int SystemDownloadDispatcher::Run(uint32_t event) {
             return result;
         }
 
-        case JobState::Unknown:
-            State = JobState::Finish;
-            return 1;
-
         default:
-            State = JobState::Unknown;
-            return 1;
+            return LeaveUnknownState();
     }
 }

@@ -110,12 +110,7 @@ int SystemDownloadJob::RunEndState() {
         case JobState::Finish:
             return FinishSystemJob();
 
-        case JobState::Unknown:
-            State = JobState::Finish;
-            return 1;
-
         default:
-            State = JobState::Unknown;
-            return 1;
+            return LeaveUnknownState();
     }
 }
