@@ -73,6 +73,7 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             ShowDownloading();
             ShowTime();
             T.Engine.EventMask |= EV_TX_EMPTY;
+            MachineTookLines = true;
             State = 30;
             ArmTimeout(kReplyWaitMs);
             return Send(std::string(kLeaderBlanks, ' ') + "\r\n") ? 0 : 1;
@@ -90,16 +91,19 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             if (T.Tx.Count() != 0 || static_cast<uint8_t>(T.LastControlByte) != ControlByte::Xon) return 0;
             return SendNextChunk();
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
+
+        case JobState::Finish: {
+            int result = FinishDownload();
+            // What waited for the machine's DC1 (an ETX) may go now.
+            T.TransmitPump();
+            return result;
+        }
 
         case JobState::Failed:
             // A reader that stopped must not get the rest of a chunk later,
-            // once the pump no longer waits for its DC1, nor keep half a
-            // program: what waits is dropped and ETX stops the reader.
+            // once the pump no longer waits for its DC1.
             T.Tx.Clear();
-            T.QueueByte(ControlByte::Etx, false);
             return RunEndState();
 
         default:

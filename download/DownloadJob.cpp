@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "download/DownloadDispatcher.h"
+#include "engine/ControlBytes.h"
 #include "engine/EventLoop.h"
 #include "engine/JobEvents.h"
 #include "download/NcFileRules.h"
@@ -202,8 +203,14 @@ int DownloadJob::CancelDownload() {
     return 1;
 }
 
+int DownloadJob::StopMachineAndCancel() {
+    T.QueueByte(ControlByte::Etx, false);
+    return CancelDownload();
+}
+
 int DownloadJob::ShowFailure() {
     KillTimeout();
+    if (MachineTookLines) T.QueueByte(ControlByte::Etx, false);
     T.ShowStatus(FailText, 0);
     State = JobState::Finish;
     return 1;
@@ -240,6 +247,7 @@ int DownloadJob::FinishDownload() {
     T.StatusFlags &= ~Status::EchoTransmitted;
     bool completed = completed_;
     completed_ = false;
+    MachineTookLines = false;
     FailText.clear();
     Retries = 0;
     int result = FinishTransferJob();

@@ -87,6 +87,8 @@ protected:
     // 9001, after the job has stopped the machine its own way: the dispatcher
     // ends too; continues with 9010.
     int CancelDownload();
+    // 9001 for machines that ETX stops: queues it, then CancelDownload.
+    int StopMachineAndCancel();
     // 9010: turns off ready and busy reports that are still on, stops echoing
     // sent bytes, tells the dispatcher how the file went and clears the job's bit.
     int FinishDownload();
@@ -96,6 +98,10 @@ protected:
 
     DownloadDispatcher& Dispatcher;
     int Retries = 0;
+    // Set once program bytes may have reached the machine: a failure then
+    // stops the machine with ETX, so that it keeps no half program that the
+    // next transfer would run into.
+    bool MachineTookLines = false;
 
 private:
     int Complete();      // 9000

@@ -118,9 +118,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

@@ -134,9 +134,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             State = JobState::Completed;
             return 1;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

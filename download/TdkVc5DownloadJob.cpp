@@ -22,6 +22,7 @@ int TdkVc5DownloadJob::CheckCommandEcho() {
     if (!SendByte(SubModuleCommand::SecondOptionOthers) || !SendByte(SubModuleCommand::BusyReportsOn)) return 1;
     // Busy reports are on from here: whatever ends the job turns them off.
     mask |= EV_BUSY;
+    MachineTookLines = true;
     T.StatusFlags &= ~(Status::LineAvailable | Status::ShowReceived);
     T.StatusFlags |= Status::EchoTransmitted;
     ShowTime();
@@ -129,9 +130,7 @@ int TdkVc5DownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             return 0;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

@@ -120,6 +120,7 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
             ShowTime();
             ShowDownloading();
             T.Progress.StartClockMs = T.Loop.NowMs();
+            MachineTookLines = true;
             State = 80;
             SendNuls(kLeaderNuls);
             return 1;
@@ -158,9 +159,7 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
 
         case 120: return SendNextLine();
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         case JobState::Finish:
             CloseStartDialog();

@@ -112,9 +112,7 @@ int UniversalDownloadJob::Run(uint32_t event) {
             State = JobState::Completed;
             return 1;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

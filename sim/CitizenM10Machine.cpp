@@ -1,5 +1,7 @@
 #include "sim/CitizenM10Machine.h"
 
+#include "sim/SimScheduler.h"
+
 namespace {
 constexpr uint8_t kEtx = 0x03;
 constexpr uint8_t kDc1 = 0x11;
@@ -41,17 +43,47 @@ void CitizenM10Machine::TakeReceivedByte(uint8_t byte) {
         started_ = true;
         sincePause_ = 0;
         reading_.assign(1, static_cast<char>(byte));
+    } else {
+        TakeProgramByte(byte);
+    }
+    lastByteMs_ = Scheduler().Now();
+    if (!quietCheckPending_) {
+        quietCheckPending_ = true;
+        After(kQuietEndMs, [this] { CheckQuiet(); });
+    }
+}
+
+void CitizenM10Machine::Keep() {
+    programs_.push_back(reading_);
+    reading_.clear();
+    started_ = false;   // asks for the next tape
+}
+
+void CitizenM10Machine::CheckQuiet() {
+    quietCheckPending_ = false;
+    if (!started_) return;
+    // A reader that holds the tape with DC3 waits for it.
+    uint64_t quietMs = paused_ ? 0 : Scheduler().Now() - lastByteMs_;
+    if (quietMs < kQuietEndMs) {
+        quietCheckPending_ = true;
+        After(static_cast<uint32_t>(kQuietEndMs - quietMs), [this] { CheckQuiet(); });
         return;
     }
-    TakeProgramByte(byte);
+    std::size_t end = reading_.find_last_not_of(std::string("\r\n\0 ", 4));
+    if (end != std::string::npos && reading_[end] == '%') {
+        reading_.resize(end + 1);
+        Keep();
+        return;
+    }
+    ++aborts_;
+    reading_.clear();
+    started_ = false;
 }
 
 void CitizenM10Machine::TakeProgramByte(uint8_t byte) {
     reading_ += static_cast<char>(byte);
     if (byte == '%') {
-        programs_.push_back(reading_);
-        reading_.clear();
-        started_ = false;   // asks for the next tape
+        Keep();
         return;
     }
     if (reading_.size() > kProgramLimit) {
@@ -73,6 +105,7 @@ void CitizenM10Machine::TakeProgramByte(uint8_t byte) {
 void CitizenM10Machine::Resume(uint64_t pause) {
     if (pause != pauseRound_ || !paused_) return;
     paused_ = false;
+    lastByteMs_ = Scheduler().Now();
     SendToLine(std::vector<uint8_t>{kDc1});
 }
 

@@ -8,9 +8,11 @@
 //   leader     blanks, NUL, CR and LF before the first program text are
 //              skipped
 //   program    every byte from the first program text on is kept as it
-//              came; a '%' that stands on the tape's first line opens the
-//              tape, the next '%' closes it and the program is stored.
-//              ETX drops the program being read.
+//              came; a '%' that is the tape's first text opens the tape,
+//              the next '%' closes it and the program is stored. A tape that
+//              stops for kQuietEndMs (not counting a DC3 pause) is through: kept when it ends in '%'
+//              (a tape of a lone '%'), else dropped. ETX drops the program
+//              being read.
 //   flow       after every PauseEvery() bytes taken the reader sends DC3 and,
 //              PauseMs() later, DC1 again (a pause of -1 never ends)
 //
@@ -29,6 +31,7 @@
 class CitizenM10Machine : public SimulatedMachine {
 public:
     static constexpr uint32_t kAskIntervalMs = 1000;
+    static constexpr uint32_t kQuietEndMs = 3000;
 
     std::string TypeName() const override { return "CITIZEN/M10"; }
     void OnLineByte(uint8_t byte) override;
@@ -49,9 +52,12 @@ public:
     // The reader asks for a tape (DC1) on its own; off: it never does.
     void SetAsking(bool asking);
     // DC3 after every `bytes` program bytes (0: never), DC1 `ms` later (-1: never).
+    // Setting it ends a pause under way.
     void SetPause(int bytes, int ms) {
         pauseEvery_ = bytes;
         pauseMs_ = ms;
+        ++pauseRound_;
+        paused_ = false;
     }
     void SetAnswering(bool answering) { answering_ = answering; }
 
@@ -60,6 +66,8 @@ private:
     void TakeReceivedByte(uint8_t byte);
     void TakeProgramByte(uint8_t byte);
     void Resume(uint64_t pause);
+    void CheckQuiet();
+    void Keep();
 
     bool asking_ = true;
     bool answering_ = true;
@@ -71,6 +79,8 @@ private:
     int sincePause_ = 0;
     uint64_t pauseRound_ = 0;
     bool paused_ = false;
+    uint64_t lastByteMs_ = 0;
+    bool quietCheckPending_ = false;
 
     std::string reading_;
     std::vector<std::string> programs_;

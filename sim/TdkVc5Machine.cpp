@@ -28,8 +28,8 @@ std::string TdkVc5Machine::ProgramListing() const {
 }
 
 bool TdkVc5Machine::RunCommand(const std::string& command) {
-    if (garbledEcho_) {
-        garbledEcho_ = false;
+    if (!garbledWord_.empty() && command.rfind(garbledWord_, 0) == 0) {
+        garbledWord_.clear();
         SendToLine("#");
     }
     if (command.rfind("RE ", 0) == 0 && command.size() > 3) {

@@ -20,7 +20,7 @@
 //            replaces any program of that name, and the prompt follows.
 //            ETX drops the program and shows the prompt.
 //
-// Knobs for tests: a garbled echo of the next command, and a machine that
+// Knobs for tests: a garbled echo of a command, and a machine that
 // stops answering (SetAnswering).
 //
 // The sending side (the machine sends a program to the PC) stands apart
@@ -60,8 +60,9 @@ public:
 
     static std::vector<Program> SamplePrograms();
 
-    // The echo of the next command gets a stray character after it.
-    void SetGarbledEcho(bool garbled) { garbledEcho_ = garbled; }
+    // The echo of the next command that begins with `word` ("RE", "LO" ...)
+    // gets a stray character after it; "" for none.
+    void SetGarbledEchoOf(std::string word) { garbledWord_ = std::move(word); }
     // Programs that ETX broke off while they came in.
     int Aborts() const { return aborts_; }
 
@@ -80,7 +81,7 @@ private:
     void ReceiveLine(const std::string& line);
 
     Mode mode_ = Mode::Prompt;
-    bool garbledEcho_ = false;
+    std::string garbledWord_;
     Program receiving_;
     int aborts_ = 0;
 };

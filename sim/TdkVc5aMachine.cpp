@@ -1,5 +1,7 @@
 #include "sim/TdkVc5aMachine.h"
 
+#include "sim/SimScheduler.h"
+
 namespace {
 constexpr uint8_t kEtx = 0x03;
 constexpr uint8_t kCr = 0x0D;
@@ -8,6 +10,11 @@ constexpr std::size_t kLineLimit = 512;
 }  // namespace
 
 void TdkVc5aMachine::OnAttached() { SetStartIntervalMs(startIntervalMs_); }
+
+void TdkVc5aMachine::OnLinkChanged(bool up) {
+    linkUp_ = up;
+    linkUpMs_ = Scheduler().Now();
+}
 
 void TdkVc5aMachine::SetStartIntervalMs(uint32_t ms) {
     startIntervalMs_ = ms;
@@ -18,7 +25,7 @@ void TdkVc5aMachine::SetStartIntervalMs(uint32_t ms) {
 void TdkVc5aMachine::PressStart(uint64_t round) {
     if (round != startRound_) return;
     // Pressed only while the machine waits for a program.
-    if (answering_ && reading_.empty()) {
+    if (answering_ && reading_.empty() && linkUp_ && Scheduler().Now() - linkUpMs_ >= kFirstStartMs) {
         ++starts_;
         SetBusyLine(true);
         After(kStartPulseMs, [this] { SetBusyLine(false); });

@@ -4,9 +4,11 @@
 //
 // Receiving a program (the PC sends):
 //   start      while no program is coming in, the operator presses start
-//              every StartIntervalMs(): the busy line goes on, and off again
-//              kStartPulseMs later (each change is a start signal the sub
-//              module can report)
+//              every StartIntervalMs(), the first time kFirstStartMs after
+//              the radio link came up (the operator walks over to the
+//              machine): the busy line goes on, and off again kStartPulseMs
+//              later (each change is a start signal the sub module can
+//              report)
 //   lines      NUL and LF are ignored; CR ends a line; empty lines are
 //              dropped; every line is kept as it came
 //   end        the line that contains "EX" ends the program, which is
@@ -31,10 +33,12 @@ public:
 
     static constexpr uint32_t kDefaultStartIntervalMs = 3000;
     static constexpr uint32_t kStartPulseMs = 200;
+    static constexpr uint32_t kFirstStartMs = 12000;
 
     std::string TypeName() const override { return "TDK/VC5A"; }
     void OnLineByte(uint8_t byte) override;
     void OnAttached() override;
+    void OnLinkChanged(bool up) override;
 
     const std::vector<Program>& Programs() const { return programs_; }
     const Program& Reading() const { return reading_; }
@@ -55,6 +59,8 @@ private:
     uint32_t startIntervalMs_ = kDefaultStartIntervalMs;
     uint64_t startRound_ = 0;
     bool answering_ = true;
+    bool linkUp_ = false;
+    uint64_t linkUpMs_ = 0;
 
     std::string line_;
     Program reading_;

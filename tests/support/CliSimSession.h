@@ -28,9 +28,6 @@ class CliSimSession : public ::testing::Test {
 protected:
     // `name` tells the temporary folders of the suites apart: kova-<name>-e2e-...
     explicit CliSimSession(const std::string& name) : folder_("kova-" + name + "-e2e") {}
-    // `simArgs`: further kova-sim options ("{temp}" stands for the test's folder).
-    CliSimSession(const std::string& name, std::vector<std::string> simArgs)
-        : simArgs_(std::move(simArgs)), folder_("kova-" + name + "-e2e") {}
 
     void SetUp() override {
         namespace fs = std::filesystem;
@@ -41,9 +38,8 @@ protected:
         setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
         link_ = temp_ / "trx";
 
-        std::string sim = (buildDir_ / "sim" / "kova-sim").string();
-        std::string linkArg = link_.string();
-        std::vector<std::string> words = {sim, "--link", linkArg};
+        std::vector<std::string> words = {(buildDir_ / "sim" / "kova-sim").string(), "--link", link_.string()};
+        // "{temp}" in an option stands for the test's folder.
         for (std::string arg : simArgs_) {
             std::size_t at = arg.find("{temp}");
             if (at != std::string::npos) arg.replace(at, 6, temp_.string());
@@ -52,7 +48,7 @@ protected:
         std::vector<char*> argv;
         for (std::string& word : words) argv.push_back(word.data());
         argv.push_back(nullptr);
-        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+        ASSERT_EQ(posix_spawn(&simPid_, argv[0], nullptr, nullptr, argv.data(), environ), 0);
         // The simulator makes the link once its pseudo-terminal is ready.
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
@@ -85,12 +81,13 @@ protected:
     // The global options that point kova-cli at the simulator, in English.
     std::string Port() const { return "--port " + link_.string() + " --lang 0 "; }
 
+    // Further kova-sim options (set before SetUp); "{temp}" stands for the test's folder.
+    std::vector<std::string> simArgs_;
     std::filesystem::path buildDir_;
     std::filesystem::path temp_;
     std::filesystem::path link_;
     pid_t simPid_ = 0;
 
 private:
-    std::vector<std::string> simArgs_;
     TempFolder folder_;
 };

@@ -18,9 +18,9 @@ class SystemDownloadCliEndToEndTest : public CliSimSession {
 protected:
     // The UNIVERSAL machine halted at its console, the TDK/VC5 machine with its
     // start switch pressed; what they take is written into the test's folder.
-    SystemDownloadCliEndToEndTest()
-        : CliSimSession("sysdownload", {"--system-load", "000000000007", "--system-load", "000000000006",
-                                        "--system-dir", "{temp}"}) {}
+    SystemDownloadCliEndToEndTest() : CliSimSession("sysdownload") {
+        simArgs_ = {"--system-load", "000000000007", "--system-load", "000000000006", "--system-dir", "{temp}"};
+    }
 
     std::string Program(const std::string& name, std::size_t size) {
         std::string bytes(size, '\0');
