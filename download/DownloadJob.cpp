@@ -150,8 +150,14 @@ int DownloadJob::EchoOrTimeoutThen(uint32_t event, int next) {
     return 1;
 }
 
-int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next) {
+void DownloadJob::BeginQuietWait(uint32_t quietMs) {
+    quietWaitStartMs_ = T.Loop.NowMs();
+    ArmTimeout(quietMs);
+}
+
+int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs) {
     if (event & EV_DATA) {
+        if (T.Loop.NowMs() - quietWaitStartMs_ >= limitMs) return FailWith(Msg::NoResponseFromMc);
         ArmTimeout(quietMs);
         return 0;
     }
