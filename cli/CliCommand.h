@@ -33,9 +33,17 @@ int CliUsageError(CliContext& context, const std::string& message);
 int CliFailure(CliContext& context, const std::string& message);
 // A whole decimal 32-bit number; false for anything else.
 bool ParseCliInt(const std::string& text, int& value);
-// "--name VALUE" or "--name=VALUE" at args[i] (i moves past VALUE); false
-// when args[i] is not that option. `missing`: the option came without its value.
+// "--name VALUE" or "--name=VALUE" at args[i] (i moves past a separate
+// value); false when args[i] is not that option. `missing` when the value
+// should follow but the arguments end.
 bool CliOptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing);
+// An operand (a file or a name) rather than an option: every word after
+// "--", an empty word, "-", and a word that does not begin with '-'.
+bool IsCliOperand(const std::string& arg, bool afterDoubleDash);
+// "--channel N" (or "--channel=N") at args[i]: false when args[i] is another
+// word; true otherwise, with N in `channel`, or with `error` set when N is
+// missing or not a channel number.
+bool CliChannelOption(CliArgs args, std::size_t& i, int& channel, std::string& error);
 // The arguments of a command on one channel: "--channel N" (or "--channel=N")
 // and nothing else. False with the usage error text in `error` otherwise.
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error);
@@ -50,3 +58,4 @@ void AddLinkCommands(std::vector<CliCommand>& commands);
 void AddListCommands(std::vector<CliCommand>& commands);
 void AddDownloadCommands(std::vector<CliCommand>& commands);
 void AddUploadCommands(std::vector<CliCommand>& commands);
+void AddSystemDownloadCommands(std::vector<CliCommand>& commands);

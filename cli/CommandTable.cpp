@@ -14,6 +14,7 @@ const std::vector<CliCommand>& CliCommands()
         AddListCommands(list);
         AddDownloadCommands(list);
         AddUploadCommands(list);
+        AddSystemDownloadCommands(list);
         return list;
     }();
     return commands;
@@ -94,6 +95,20 @@ bool CliOptionValue(CliArgs args, std::size_t& i, const std::string& name, std::
         return true;
     }
     return false;
+}
+
+bool IsCliOperand(const std::string& arg, bool afterDoubleDash) {
+    return afterDoubleDash || arg.empty() || arg[0] != '-' || arg == "-";
+}
+
+bool CliChannelOption(CliArgs args, std::size_t& i, int& channel, std::string& error) {
+    std::string value;
+    bool missing = false;
+    if (!CliOptionValue(args, i, "--channel", value, missing)) return false;
+    if (missing || !ParseCliInt(value, channel) || !IsValidChannelNumber(channel)) {
+        error = "--channel needs a channel number from 1 to 99";
+    }
+    return true;
 }
 
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error)

@@ -36,15 +36,12 @@ bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string value;
         bool missing = false;
-        if (filesOnly || args[i].empty() || args[i][0] != '-' || args[i] == "-") {
+        if (IsCliOperand(args[i], filesOnly)) {
             parsed.Files.push_back(args[i]);
         } else if (args[i] == "--") {
             filesOnly = true;
-        } else if (CliOptionValue(args, i, "--channel", value, missing)) {
-            if (missing || !ParseCliInt(value, parsed.Channel) || !IsValidChannelNumber(parsed.Channel)) {
-                error = "--channel needs a channel number from 1 to 99";
-                return false;
-            }
+        } else if (CliChannelOption(args, i, parsed.Channel, error)) {
+            if (!error.empty()) return false;
         } else if (CliOptionValue(args, i, "--program-name", value, missing)) {
             if (missing) {
                 error = "--program-name needs a name";

@@ -99,26 +99,11 @@ int DownloadDispatcher::Run(uint32_t event) {
 
     switch (State) {
         case 0:
-            T.RefreshPages();
-            T.StatusFlags &= ~Status::LinkIdle;
-            T.Engine.EventMask = kDefaultEventMask;
             result_ = RunResult{};
-            if (T.StatusFlags & Status::SubConnected) {
-                State = 20;
-                return 1;
-            }
-            State = 10;
-            T.StartJob(JobBit::Connect);
-            return 0;
+            return TakeOverLink(20, 10);
 
         case 10:
-            if (T.StatusFlags & Status::SubConnected) {
-                State = 20;
-                return 1;
-            }
-            FailText = T.Text(Msg::DownloadCanceledSubNotConnected);
-            State = JobState::Failed;
-            return 1;
+            return AfterConnect(20, Msg::DownloadCanceledSubNotConnected);
 
         case 20: {
             State = 30;

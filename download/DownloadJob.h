@@ -68,8 +68,9 @@ protected:
     // For a state that waits until the machine's line has been quiet for
     // `quietMs`: every batch of received bytes starts the wait again (0); the
     // time-out moves to `next` (1). A machine that never falls quiet fails
-    // the file with "No response from MC!" after `limitMs` in that state.
-    int AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs);
+    // the file with "No response from MC!" after `limitMs` in that state
+    // (without a limit it waits as long as the line talks).
+    int AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs = UINT32_MAX);
     // Starts such a wait: arms the quiet time and notes when the wait began.
     void BeginQuietWait(uint32_t quietMs);
 

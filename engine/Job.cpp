@@ -1,5 +1,6 @@
 #include "engine/Job.h"
 
+#include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
@@ -31,6 +32,34 @@ int Job::CancelThrough(Job& dispatcher) {
     KillTimeout();
     dispatcher.Run(EV_CANCEL);
     State = JobState::Finish;
+    return 1;
+}
+
+int Job::TakeOverLink(int connectedState, int connectingState) {
+    T.RefreshPages();
+    T.StatusFlags &= ~Status::LinkIdle;
+    T.Engine.EventMask = kDefaultEventMask;
+    if (T.StatusFlags & Status::SubConnected) {
+        State = connectedState;
+        return 1;
+    }
+    State = connectingState;
+    T.StartJob(JobBit::Connect);
+    return 0;
+}
+
+int Job::AfterConnect(int connectedState, Msg notConnected) {
+    if (T.StatusFlags & Status::SubConnected) {
+        State = connectedState;
+        return 1;
+    }
+    FailText = T.Text(notConnected);
+    State = JobState::Failed;
+    return 1;
+}
+
+int Job::LeaveUnknownState() {
+    State = State == JobState::Unknown ? JobState::Finish : JobState::Unknown;
     return 1;
 }
 

@@ -53,6 +53,17 @@ protected:
     // hands the cancel to `dispatcher` (which only records it and ends once
     // this job's bit is clear) and moves to 9010; returns 1.
     int CancelThrough(Job& dispatcher);
+    // The start of a dispatcher that needs the sub module: takes the link
+    // over (refreshes the pages, the default event mask, the link no longer
+    // idle), then goes on in `connectedState` (1) when connected, else starts
+    // the connect job and waits in `connectingState` (0).
+    int TakeOverLink(int connectedState, int connectingState);
+    // Once the connect job has ended: `connectedState` when it connected,
+    // else 9002 with `notConnected`. Returns 1.
+    int AfterConnect(int connectedState, Msg notConnected);
+    // A state the job does not know leads to 9004, and 9004 to the finish
+    // (9010). Returns 1.
+    int LeaveUnknownState();
 
     // Finish of a top-level job (links, lists, dispatchers): clears the job's bit;
     // with no job left the link turns idle and received text is shown again;

@@ -42,6 +42,10 @@ inline constexpr uint8_t ThirdOptionOthers = 0x92;
 // Stores the set-up; its echo comes once stored, later than the others'.
 inline constexpr uint8_t StoreSetup = 0x87;
 
+// From here on every byte goes to the machine unread, until the link drops
+// (system programs are raw bytes); no answer.
+inline constexpr uint8_t Transparent = 0x89;
+
 // Turn the reports below on and off; echoed.
 inline constexpr uint8_t BusyReportsOn = 0x8E;
 inline constexpr uint8_t BusyReportsOff = 0x8F;

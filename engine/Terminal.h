@@ -136,6 +136,11 @@ public:
     SubModuleInfo SubInfo;
     int ConnectTicks = 0;         // 100 ms ticks left for a dial
 
+    // The sub module has been told to pass every byte to the machine (a system
+    // program download); command bytes would now reach the machine as data.
+    // A new connection clears it.
+    bool SubTransparent = false;
+
     uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 

@@ -136,6 +136,7 @@ int ConnectJob::Run(uint32_t event) {
             if (T.LastReplyLine.find("CONNECT ") != std::string::npos) {
                 KillTimeout();
                 T.StatusFlags |= Status::SubConnected;
+                T.SubTransparent = false;   // a fresh link: the sub module reads commands again
                 State = 30;
                 return 1;
             }

@@ -91,7 +91,14 @@ int DisconnectJob::Run(uint32_t event) {
             WaitBounded(kQuietMs, quietWaitStartMs_, kMaxQuietWaitMs);
             return 0;
 
-        case 20: return SendEchoed(SubModuleCommand::OpenDialogue, 22);
+        case 20:
+            // A sub module that passes everything through would hand the
+            // dialogue's bytes to the machine: only the hang-up is left.
+            if (T.SubTransparent) {
+                State = 30;
+                return 1;
+            }
+            return SendEchoed(SubModuleCommand::OpenDialogue, 22);
 
         case 22:
             if (!echo && !timeout) return 0;

@@ -12,13 +12,20 @@
 //
 // Other control bytes are ignored. Each machine type brings its prompt, its
 // commands and its listing.
+//
+// While it takes a system program the keyboard is off: every byte is kept,
+// and once the line has been quiet for kLoadQuietMs the load is over and the
+// machine runs the new program (OnSystemProgramTaken).
 
+#include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "sim/SimScheduler.h"
 #include "sim/SimulatedMachine.h"
 
 template <typename ProgramT>
@@ -41,6 +48,14 @@ public:
         return nullptr;
     }
 
+    static constexpr uint32_t kLoadQuietMs = 1500;
+    bool LoadingSystemProgram() const { return loading_; }
+    // Every byte of the load in progress, or of the last one (a loader in
+    // front of the program included).
+    const std::vector<uint8_t>& SystemLoadBytes() const { return loadBytes_; }
+    // The system program the machine last took whole (empty: none yet).
+    const std::vector<uint8_t>& SystemProgram() const { return systemProgram_; }
+
 protected:
     explicit CommandLineMachine(std::vector<Program> programs) : programs_(std::move(programs)) {}
 
@@ -62,6 +77,15 @@ protected:
         if (!RunCommand(command)) SendToLine(unknown);
     }
 
+    // From now on every byte belongs to a system program; the first
+    // `loaderBytes` are a loader that comes in front of it.
+    void BeginSystemLoad(std::size_t loaderBytes) {
+        loading_ = true;
+        loaderBytes_ = loaderBytes;
+        loadBytes_.clear();
+    }
+    // The load is over: the machine runs the new program.
+    virtual void OnSystemProgramTaken() {}
     // Stores a received program in place of any program of the same name.
     void Keep(Program program) {
         for (Program& stored : programs_) {
@@ -76,6 +100,35 @@ protected:
     std::vector<Program> programs_;
 
 private:
+    void TakeLoadByte(uint8_t byte) {
+        loadBytes_.push_back(byte);
+        lastLoadByteMs_ = Scheduler().Now();
+        if (!quietCheckPending_) ScheduleQuietCheck(kLoadQuietMs);
+    }
+    void ScheduleQuietCheck(uint32_t delayMs) {
+        quietCheckPending_ = true;
+        After(delayMs, [this] {
+            quietCheckPending_ = false;
+            uint64_t quiet = Scheduler().Now() - lastLoadByteMs_;
+            if (quiet < kLoadQuietMs) {
+                ScheduleQuietCheck(static_cast<uint32_t>(kLoadQuietMs - quiet));
+                return;
+            }
+            loading_ = false;
+            std::size_t skip = std::min(loaderBytes_, loadBytes_.size());
+            systemProgram_.assign(loadBytes_.begin() + static_cast<std::ptrdiff_t>(skip), loadBytes_.end());
+            SystemProgramTaken(systemProgram_);
+            OnSystemProgramTaken();
+        });
+    }
+
+    bool loading_ = false;
+    std::size_t loaderBytes_ = 0;
+    std::vector<uint8_t> loadBytes_;
+    std::vector<uint8_t> systemProgram_;
+    uint64_t lastLoadByteMs_ = 0;
+    bool quietCheckPending_ = false;
+
     static constexpr uint8_t kEtx = 0x03;
     static constexpr uint8_t kBackspace = 0x08;
     static constexpr uint8_t kCr = 0x0D;
@@ -94,6 +147,10 @@ private:
 
 template <typename ProgramT>
 void CommandLineMachine<ProgramT>::OnLineByte(uint8_t byte) {
+    if (loading_) {
+        TakeLoadByte(byte);
+        return;
+    }
     if (!answering_) return;
     switch (byte) {
         case kCr: {

@@ -1,16 +1,20 @@
 #include "sim/KovaSimOptions.h"
 
 #include <cstdlib>
+#include <fstream>
 
 #include "sim/CitizenM10Machine.h"
+#include "sim/SimulatedMachine.h"
 #include "sim/SimulatedRadio.h"
+#include "sim/SimulatedSubModule.h"
 #include "sim/TdkVc5aMachine.h"
 
 const char* KovaSimOptions::Usage() {
     return "usage: kova-sim [--link PATH] [--no-host-answer] [--refuse-dial]\n"
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
            "                [--no-start ADDR]\n"
-           "                [--sub-version N] [--host-mode TEXT] [--trace]\n";
+           "                [--sub-version N] [--host-mode TEXT] [--trace]\n"
+           "                [--system-load ADDR] [--system-dir DIR]\n";
 }
 
 bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -48,6 +52,11 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
             subVersion = static_cast<int>(n);
         } else if (arg == "--host-mode") {
             if (!value(hostMode)) return false;
+        } else if (arg == "--system-load") {
+            if (!value(text)) return false;
+            systemLoad.push_back(text);
+        } else if (arg == "--system-dir") {
+            if (!value(systemDir)) return false;
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -94,6 +103,23 @@ bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
                 return false;
             }
             knob.apply(*sub);
+        }
+    }
+    for (const std::string& address : systemLoad) {
+        SimulatedSubModule* sub = radio.FindSubModule(address);
+        if (!sub || !sub->Machine() || !sub->Machine()->ReadyForSystemProgram()) {
+            error = "no machine that takes a system program at " + address;
+            return false;
+        }
+    }
+    if (!systemDir.empty()) {
+        for (const auto& sub : radio.SubModules()) {
+            if (!sub->Machine()) continue;
+            std::string path = systemDir + "/" + sub->Address() + ".sys";
+            sub->Machine()->SetSystemProgramSink([path](const std::vector<uint8_t>& program) {
+                std::ofstream out(path, std::ios::binary | std::ios::trunc);
+                out.write(reinterpret_cast<const char*>(program.data()), static_cast<std::streamsize>(program.size()));
+            });
         }
     }
     return true;

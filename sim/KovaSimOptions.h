@@ -13,6 +13,11 @@
 //                        CITIZEN/M10 reader that never asks for the tape)
 //   --sub-version N      every sub module reports version N (tenths, 0..124)
 //   --host-mode TEXT     the host's stored mode field (e.g. MODE1; AT&F restores MODE0)
+//   --system-load ADDR   the machine at sub module ADDR waits for a system program
+//                        (UNIVERSAL halted at its console, TDK/VC5 with its
+//                        system download switch pressed)
+//   --system-dir DIR     each system program a machine takes whole is written
+//                        to DIR/ADDR.sys
 //   --trace              every byte both ways on stderr
 //   --help
 
@@ -32,6 +37,8 @@ public:
     std::vector<std::string> noStart;
     int subVersion = -1;
     std::string hostMode;
+    std::vector<std::string> systemLoad;
+    std::string systemDir;
     bool trace = false;
     bool help = false;
 

@@ -43,6 +43,13 @@ public:
     void SetOperatorDelayMs(uint32_t ms) { operatorDelayMs_ = ms; }
     uint32_t OperatorDelayMs() const { return operatorDelayMs_; }
     static constexpr uint32_t kDefaultOperatorDelayMs = 1500;
+    // The operator readies the machine for a system program (halts it at its
+    // console, presses its system download switch); false for a type that
+    // takes none.
+    virtual bool ReadyForSystemProgram() { return false; }
+    // Called with every system program the machine has taken whole.
+    using SystemProgramSink = std::function<void(const std::vector<uint8_t>& program)>;
+    void SetSystemProgramSink(SystemProgramSink sink) { systemProgramSink_ = std::move(sink); }
 
 protected:
     // The operator pressed the machine's output start.
@@ -62,6 +69,9 @@ protected:
     // is gone by then (a machine replaced or destroyed with work still pending).
     void After(uint32_t delayMs, std::function<void()> task);
     const SimLineParameters& LineParameters() const;
+    void SystemProgramTaken(const std::vector<uint8_t>& program) {
+        if (systemProgramSink_) systemProgramSink_(program);
+    }
 
 private:
     friend class SimulatedSubModule;
@@ -75,5 +85,6 @@ private:
     SimulatedSubModule* subModule_ = nullptr;
     SimScheduler* scheduler_ = nullptr;
     bool busy_ = false;
+    SystemProgramSink systemProgramSink_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -223,7 +223,8 @@ void SimulatedSubModule::ToMachine(uint8_t byte) {
     toMachineFreeUs_ = std::max(toMachineFreeUs_, now) + line_.CharTimeUs(true);
     ++pendingToMachine_;
     uint64_t epoch = machineEpoch_;
-    uint8_t onLine = byte & line_.Mask();
+    // Passed through unread, bytes go whole (system programs are binary).
+    uint8_t onLine = transparent_ ? byte : static_cast<uint8_t>(byte & line_.Mask());
     scheduler_.ScheduleFor(alive_, MsUntil(toMachineFreeUs_, now), [this, epoch, onLine] {
         if (epoch != machineEpoch_) return;
         --pendingToMachine_;

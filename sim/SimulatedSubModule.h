@@ -10,7 +10,8 @@
 //   0x83 / 0x84     answered with 0x80 | version / 0x80 | type code (never 0)
 //   0x87            stores the set-up; echoed once stored (slower than the rest)
 //   0x88            opens the command dialogue; echoed
-//   0x89            transparent from here on (binary system programs) until the link drops
+//   0x89            transparent from here on (binary system programs) until the link drops;
+//                   the machine gets whole bytes whatever the data bits
 //   0x8C 0x8D 0x91 0x92 0x93 0x94 0x98   machine-type options; echoed
 //   0x8E / 0x8F     busy-line reports on / off (0xFF busy, 0xFE not busy); echoed
 //   0x96 (0xC2 on version 3.0 and older)  echoed, then takes the line parameter byte (echoed)

@@ -112,3 +112,8 @@ void TdkVc5Machine::SendProgram(const std::string& name) {
     for (const std::string& line : lines) text += line + "\r\n";
     SendToLine(text + ".");
 }
+
+bool TdkVc5Machine::ReadyForSystemProgram() {
+    BeginSystemLoad(0);
+    return true;
+}

@@ -29,6 +29,10 @@
 //            program the machine does not have is answered "?" and the
 //            prompt. A sample program without lines sends made-up lines for
 //            its step count.
+//
+// Once the operator has pressed the system download start switch
+// (ReadyForSystemProgram) every byte is the system program; the machine
+// comes back to its prompt when it is in.
 
 #include <string>
 #include <vector>
@@ -50,6 +54,7 @@ public:
     explicit TdkVc5Machine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "TDK/VC5"; }
+    bool ReadyForSystemProgram() override;
 
     Mode CurrentMode() const { return mode_; }
     void SetMode(Mode mode) { mode_ = mode; }
@@ -70,6 +75,7 @@ protected:
     void ShowPrompt() override;
     void OnLine(const std::string& line) override;
     void OnEtx() override;
+    void OnSystemProgramTaken() override { ShowPrompt(); }
     bool EchoesTyping() const override { return mode_ == Mode::Prompt || mode_ == Mode::Input; }
     bool EchoesErasing() const override { return mode_ == Mode::Prompt; }
 

@@ -1,5 +1,6 @@
 #include "sim/UniversalMachine.h"
 
+#include <cctype>
 #include <cstdio>
 
 UniversalMachine::UniversalMachine() : UniversalMachine(SamplePrograms()) {}
@@ -126,4 +127,47 @@ void UniversalMachine::SendProgram(const std::string& name) {
         text += head + line + "\r\n";
     }
     SendToLine(text + prompt_);
+}
+
+bool UniversalMachine::ReadyForSystemProgram() {
+    halted_ = true;
+    consoleTyped_.clear();
+    return true;
+}
+
+void UniversalMachine::OnSystemProgramTaken() {
+    halted_ = false;
+    ShowPrompt();
+}
+
+void UniversalMachine::OnLineByte(uint8_t byte) {
+    if (halted_ && !LoadingSystemProgram()) {
+        ConsoleByte(byte);
+        return;
+    }
+    CommandLineMachine::OnLineByte(byte);
+}
+
+void UniversalMachine::ConsoleByte(uint8_t byte) {
+    constexpr uint8_t kEtx = 0x03;
+    constexpr uint8_t kCr = 0x0D;
+    if (byte == kEtx || byte == kCr) {
+        consoleTyped_.clear();
+        SendToLine(byte == kEtx ? "@" : "\r\n@");
+        return;
+    }
+    if (byte < 0x20 || byte > 0x7E) return;
+    char c = static_cast<char>(std::toupper(byte));
+    SendToLine(std::string(1, c));
+    if (c >= '0' && c <= '7') {
+        consoleTyped_.push_back(c);
+        return;
+    }
+    const bool startsLoader = c == 'G' && consoleTyped_ == kLoaderAddress;
+    consoleTyped_.clear();
+    if (startsLoader) {
+        BeginSystemLoad(kLoaderBytes);
+    } else {
+        SendToLine("?\r\n@");
+    }
 }

@@ -29,7 +29,15 @@
 //                line number), then the prompt; a program the machine does
 //                not have is answered "?" and the prompt. A sample program
 //                without lines lists made-up lines for its step count.
+//
+// Halted by the operator (ReadyForSystemProgram) it sits at its console
+// instead: ETX shows the console prompt "@" where the cursor stands, CR on a
+// new line; octal digits are echoed and collected, and "77773000G" starts the
+// loader at that address, which takes the first kLoaderBytes as the loader
+// itself and the rest as the system program. Once the program is in, the
+// machine runs again behind its prompt. Anything else is answered with "?".
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,6 +58,12 @@ public:
     explicit UniversalMachine(std::vector<Program> programs);
 
     std::string TypeName() const override { return "UNIVERSAL"; }
+    void OnLineByte(uint8_t byte) override;
+    bool ReadyForSystemProgram() override;
+    bool Halted() const { return halted_; }
+
+    static constexpr const char* kLoaderAddress = "77773000";
+    static constexpr std::size_t kLoaderBytes = 265;
 
     const std::string& Prompt() const { return prompt_; }
     void SetPrompt(std::string prompt) { prompt_ = std::move(prompt); }
@@ -73,6 +87,7 @@ protected:
     void OnLine(const std::string& line) override;
     void OnEtx() override;
     bool EchoesTyping() const override { return !input_; }
+    void OnSystemProgramTaken() override;
 
 private:
     // Receiving side.
@@ -81,7 +96,11 @@ private:
     void ShowStepPrompt();
     // Sending side.
     void SendProgram(const std::string& name);
+    // The console of a halted machine.
+    void ConsoleByte(uint8_t byte);
 
+    bool halted_ = false;
+    std::string consoleTyped_;
     std::string prompt_ = kDefaultPrompt;
     bool input_ = false;
     Program receiving_;

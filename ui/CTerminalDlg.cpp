@@ -29,6 +29,7 @@
 #include "engine/ControlBytes.h"
 #include "serial/SerialPort.h"
 #include "upload/UploadJobs.h"
+#include "sysdownload/SystemDownloadJobs.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
@@ -98,6 +99,7 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
     AddListJobs(terminal_);
     AddDownloadJobs(terminal_);
     AddUploadJobs(terminal_);
+    AddSystemDownloadJobs(terminal_);
     menuBar_ = new QMenuBar(this);
     aboutAction_ = menuBar_->addAction(QString());
     connect(aboutAction_, &QAction::triggered, this, [this] {

@@ -39,7 +39,12 @@ protected:
         link_ = temp_ / "trx";
 
         std::vector<std::string> words = {(buildDir_ / "sim" / "kova-sim").string(), "--link", link_.string()};
-        words.insert(words.end(), simArgs_.begin(), simArgs_.end());
+        // "{temp}" in an option stands for the test's folder.
+        for (std::string arg : simArgs_) {
+            std::size_t at = arg.find("{temp}");
+            if (at != std::string::npos) arg.replace(at, 6, temp_.string());
+            words.push_back(arg);
+        }
         std::vector<char*> argv;
         for (std::string& word : words) argv.push_back(word.data());
         argv.push_back(nullptr);
@@ -77,7 +82,7 @@ protected:
     // The global options that point kova-cli at the simulator, in English.
     std::string Port() const { return "--port " + link_.string() + " --lang 0 "; }
 
-    // Further kova-sim options (set before SetUp).
+    // Further kova-sim options (set before SetUp); "{temp}" stands for the test's folder.
     std::vector<std::string> simArgs_;
     std::filesystem::path buildDir_;
     std::filesystem::path temp_;

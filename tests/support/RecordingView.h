@@ -24,7 +24,10 @@ public:
     void RefreshPages() override { ++PageRefreshes; }
     void SetMachineBusy(bool busy) override { MachineBusy = busy; }
     void RefreshPortLineDisplay() override { ++PortLineRefreshes; }
-    void SetFileProgress(int position, int range) override { FileProgress = {position, range}; }
+    void SetFileProgress(int position, int range) override {
+        FileProgress = {position, range};
+        FileProgressSteps.push_back(FileProgress);
+    }
     void SetTotalProgress(int position, int range) override { TotalProgress = {position, range}; }
     void SetTimeText(const std::string& text) override { TimeText = text; }
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override {
@@ -56,10 +59,15 @@ public:
     bool RunDownloadDialog(DownloadRequest& request) override {
         ++DownloadDialogs;
         LastDownloadRequest = request;
-        if (DownloadAnswer.Files.empty()) return false;
-        request.TransferFolder = DownloadAnswer.TransferFolder;
-        request.Files = DownloadAnswer.Files;
-        request.SysDelayBits = DownloadAnswer.SysDelayBits;
+        DownloadRequest answer = DownloadAnswer;
+        if (!DownloadAnswers.empty()) {
+            answer = DownloadAnswers.front();
+            DownloadAnswers.pop_front();
+        }
+        if (answer.Files.empty()) return false;
+        request.TransferFolder = answer.TransferFolder;
+        request.Files = answer.Files;
+        request.SysDelayBits = answer.SysDelayBits;
         return true;
     }
     bool AskProgramName(const std::string& title, std::string& name) override {
@@ -102,6 +110,7 @@ public:
     int PortLineRefreshes = 0;
     bool MachineBusy = false;
     std::pair<int, int> FileProgress{0, 0};
+    std::vector<std::pair<int, int>> FileProgressSteps;   // every SetFileProgress, in order
     std::pair<int, int> TotalProgress{0, 0};
     std::string TimeText;
     std::vector<std::string> Boxes;
@@ -113,6 +122,7 @@ public:
     int DownloadDialogs = 0;
     DownloadRequest LastDownloadRequest;
     DownloadRequest DownloadAnswer;   // no files: the dialog is cancelled
+    std::deque<DownloadRequest> DownloadAnswers;   // answers taken first, one per dialog
     std::vector<std::string> ProgramNameTitles;
     std::optional<std::string> ProgramNameAnswer;   // none: the prompt is declined
     int UploadDialogs = 0;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +34,7 @@
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/C_Static.h"
+#include "ui/CDownloadDlg.h"
 #include "ui/CSelChannelDlg.h"
 #include "ui/CTabDlg0.h"
 #include "ui/CTerminalDlg.h"
@@ -202,6 +204,23 @@ TEST_F(TerminalWindowTest, ProgramPageFollowsTheLinkState) {
     EXPECT_EQ(page->UpperBar()->value(), 115);
     EXPECT_EQ(page->LowerBar()->value(), 30);
     EXPECT_EQ(page->TimeLabel()->text(), QStringLiteral("01:02 / ??:??"));
+}
+
+TEST_F(TerminalWindowTest, AltSOpensTheSystemProgramFormOfTheDownloadDialog) {
+    ConnectIdle("UNIVERSAL");
+    ASSERT_TRUE(window->ProgramPage()->SystemDownloadButton()->isEnabled());
+    bool systemForm = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CDownloadDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        systemForm = !dialog->DelayBits()->isHidden();
+        dialog->reject();
+    });
+    window->OnKey(KeyKind::SysChar, 's');
+    EXPECT_TRUE(systemForm);
+    EXPECT_EQ(window->Engine().Engine.ActiveJobs, 0u);
+    EXPECT_NE(Status().find("System program canceled downloading."), std::string::npos) << Status();
+    EXPECT_NE(Status().find("Keep disconnecting. And reconnect."), std::string::npos);
 }
 
 TEST_F(TerminalWindowTest, TypedCharactersGoToAnIdleMachineByItsType) {
