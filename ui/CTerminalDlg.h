@@ -22,6 +22,8 @@ class C_DialogTabCtrl;
 class C_EditCtrl;
 class CKOVAApp;
 class CTabDlg0;
+class CTabDlg1;
+class CTabDlg2;
 class EventLoop;
 class QAction;
 class QGroupBox;
@@ -116,6 +118,8 @@ public:
     void SetPasswordUnlocked(bool unlocked) { _bPasswordUnlocked = unlocked; }
     C_DialogTabCtrl* TabCtrl() const { return tab_; }
     CTabDlg0* ProgramPage() const { return page0_; }
+    CTabDlg1* PortPage() const { return page1_; }
+    CTabDlg2* EnvironmentPage() const { return page2_; }
     QWidget* Page(int index) const;
     C_EditCtrl* StatusWindow() const { return status_; }
     C_EditCtrl* CommWindow() const { return comm_; }
@@ -145,7 +149,9 @@ private:
     void OnPageChanged(int index);
     // False when the index is no page or already current (nothing happens).
     bool SwitchToPage(int index);
-    void RefreshCurrentPage();
+    // The page just selected reads the settings again; a refresh the jobs ask
+    // for keeps what the operator is editing.
+    void RefreshCurrentPage(bool selected);
     void FocusPage();
     void SetFocusTo(int controlId);
     void FontDialog(bool commWindow);
@@ -165,6 +171,8 @@ private:
     QAction* aboutAction_ = nullptr;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
+    CTabDlg1* page1_ = nullptr;
+    CTabDlg2* page2_ = nullptr;
     QWidget* pages_[4] = {};
     QGroupBox* statusGroup_ = nullptr;
     QGroupBox* commGroup_ = nullptr;
