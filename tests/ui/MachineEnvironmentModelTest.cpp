@@ -60,11 +60,18 @@ TEST_F(MachineEnvironmentModelTest, EditOfAnEmptyRowOffersANewUniversalChannel) 
     // O.K without changes saves nothing.
     EXPECT_FALSE(Edit(9, [](ChannelEditorControls&) {}));
     EXPECT_FALSE(app.ChannelKeyExists(10));
-    // A name makes it a channel.
-    EXPECT_TRUE(Edit(9, [](ChannelEditorControls& c) { c.McName = "ZID-7"; }));
+    // A name and the serial of a sub module make it a channel that connects.
+    EXPECT_TRUE(Edit(9, [](ChannelEditorControls& c) {
+        c.McName = "ZID-7";
+        c.SubSerial = "000000000007";
+    }));
     EXPECT_TRUE(app.ChannelKeyExists(10));
     EXPECT_EQ(page.RowCells(9)[1], "ZID-7");
     EXPECT_TRUE(Shown("10 Changed channel parameters."));
+    ASSERT_TRUE(ConfirmHost());
+    ASSERT_TRUE(ConnectChannel(10));
+    EXPECT_EQ(app.CurrentChannel.McName, "ZID-7");
+    EXPECT_TRUE(terminal.StatusFlags & Status::SubSetUp);
 }
 
 TEST_F(MachineEnvironmentModelTest, CopyAndPasteMakeAFullCopyUnderTheNewNumber) {

@@ -168,13 +168,16 @@ TEST_F(SetupPagesTest, EnvironmentPageEditsThroughTheEditorAndGuardsDelete) {
     int editors = 0;
     page->SetEditor([&](ChannelEditorModel& editor) {
         ++editors;
-        EXPECT_EQ(editor.Controls().McName, "ZID-xxx");
-        editor.Edit().McName = "ZID-1";
+        EXPECT_EQ(editor.Controls().Channel, "5");
+        editor.Edit().McName = "ZID-" + std::to_string(editors);
         return editor.Ok();
     });
     emit list->cellDoubleClicked(4, 1);
     EXPECT_EQ(editors, 1);
-    EXPECT_EQ(list->item(4, 1)->text(), QStringLiteral("ZID-1"));
+    list->setCurrentCell(4, 0);
+    QTest::keyClick(list, Qt::Key_Return);   // Enter on a row is EDIT too
+    EXPECT_EQ(editors, 2);
+    EXPECT_EQ(list->item(4, 1)->text(), QStringLiteral("ZID-2"));
     EXPECT_TRUE(app.ChannelKeyExists(5));
 
     passwordRight = false;
