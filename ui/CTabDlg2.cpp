@@ -1,6 +1,5 @@
 #include "ui/CTabDlg2.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTableWidget>
@@ -10,6 +9,7 @@
 #include "engine/Terminal.h"
 #include "ui/CEditChPrmtDlg.h"
 #include "ui/QtText.h"
+#include "ui/ReportList.h"
 #include "ui/models/ChannelEditorModel.h"
 
 namespace {
@@ -27,13 +27,7 @@ constexpr Column kColumns[MachineEnvironmentModel::kColumns] = {
 CTabDlg2::CTabDlg2(Terminal& terminal, PasswordFn password, QWidget* parent)
     : QWidget(parent), terminal_(terminal), password_(std::move(password)), model_(terminal), list_(new QTableWidget(this)) {
     list_->setObjectName(QStringLiteral("ctl%1").arg(kList));
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    SetUpReportList(list_, kRowHeight);
     list_->setColumnCount(MachineEnvironmentModel::kColumns);
     list_->setRowCount(MachineEnvironmentModel::kRows);
     for (int c = 0; c < MachineEnvironmentModel::kColumns; ++c) {
