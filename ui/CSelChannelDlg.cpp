@@ -8,6 +8,7 @@
 
 #include "link/ChannelSelectionModel.h"
 #include "ui/QtText.h"
+#include "ui/ReportList.h"
 
 namespace {
 struct Column {
@@ -29,13 +30,7 @@ CSelChannelDlg::CSelChannelDlg(ChannelSelectionModel& model, const TextOf& text,
       cancel_(new QPushButton(ToQ(text(Msg::CancelUpper)), this)) {
     setWindowTitle(ToQ(model.Title()));
     list_->setObjectName(QStringLiteral("ctl1009"));
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    SetUpReportList(list_, kRowHeight);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setColumnCount(static_cast<int>(std::size(kColumns)));
 

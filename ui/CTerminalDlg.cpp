@@ -33,6 +33,8 @@
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CChangePasswordDlg.h"
+#include "ui/CCheckPasswordDlg.h"
 #include "ui/CDownloadDlg.h"
 #include "ui/CIn_MC_prog_dlg.h"
 #include "ui/CScan_SubModulesDlg.h"
@@ -40,9 +42,13 @@
 #include "ui/CPressPorT_Dlg.h"
 #include "ui/CTabDlg0.h"
 #include "ui/CUploadDlg.h"
+#include "ui/CTabDlg1.h"
+#include "ui/CTabDlg2.h"
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
 #include "ui/QtText.h"
+#include "ui/models/ChangePasswordModel.h"
+#include "ui/models/CheckPasswordModel.h"
 #include "ui/models/ColorRef.h"
 
 namespace {
@@ -130,7 +136,7 @@ CTerminalDlg::~CTerminalDlg() {
 }
 
 void CTerminalDlg::Start() {
-    terminal_.IdleTimeoutMs = static_cast<uint32_t>(std::max(0, app_.PcPort.DisconnectTime)) * 1000u;
+    terminal_.IdleTimeoutMs = Terminal::IdleTimeoutFor(app_.PcPort.DisconnectTime);
     if (terminal_.IdleTimeoutMs != 0) loop_.SetTimer(kTimerIdle, terminal_.IdleTimeoutMs);
     loop_.SetTimer(kTimerPacing, 1000);
     SendMessage(WindowMsg::StartHostCheck);
@@ -141,11 +147,16 @@ void CTerminalDlg::Start() {
 void CTerminalDlg::BuildPages() {
     tab_ = new C_DialogTabCtrl(kTabCtrl, this);
     tab_->setObjectName(QStringLiteral("ctl%1").arg(kTabCtrl));
-    page0_ = new CTabDlg0(
-        terminal_, [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); }, tab_);
+    auto send = [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); };
+    auto password = [this](bool alwaysAsk) { return RequestPassword(alwaysAsk); };
+    page0_ = new CTabDlg0(terminal_, send, tab_);
+    page1_ = new CTabDlg1(terminal_, send, password, tab_);
+    page2_ = new CTabDlg2(terminal_, password, tab_);
     pages_[0] = page0_;
-    // The PC port, machine environment and options pages are still empty.
-    for (int i = 1; i < 4; ++i) {
+    pages_[1] = page1_;
+    pages_[2] = page2_;
+    // The options page is still empty.
+    for (int i = 3; i < 4; ++i) {
         pages_[i] = new QWidget(tab_);
         pages_[i]->setObjectName(QStringLiteral("page%1").arg(i));
     }
@@ -214,6 +225,8 @@ void CTerminalDlg::Relabel() {
                                            Msg::TabOption};
     for (int i = 0; i < tab_->ItemCount() && i < 4; ++i) tab_->SetItemText(i, ToQ(terminal_.Text(kTabCaptions[i])));
     page0_->Relabel();
+    page1_->Relabel();
+    page2_->Relabel();
     commGroup_->setTitle(ToQ(terminal_.Text(Msg::CommunicationWindow)));
     statusGroup_->setTitle(ToQ(terminal_.Text(Msg::StatusWindow)));
     // The About item is a fixed resource text, not a row of the text table: it
@@ -259,7 +272,7 @@ void CTerminalDlg::OnPageChanged(int index) {
     // Leaving for another function page ends the password unlock; a refresh
     // that the jobs ask for does not.
     _bPasswordUnlocked = false;
-    RefreshCurrentPage();
+    RefreshCurrentPage(true);
     FocusCommWindow();
 }
 
@@ -270,17 +283,34 @@ bool CTerminalDlg::SwitchToPage(int index) {
     return true;
 }
 
-void CTerminalDlg::RefreshCurrentPage() {
-    // Only the program page has controls so far; the other pages refresh
-    // themselves here once they have content.
-    if (currentPage_ == 0) page0_->Refresh();
+void CTerminalDlg::RefreshCurrentPage(bool selected) {
+    switch (currentPage_) {
+        case 0: page0_->Refresh(); break;
+        case 1:
+            if (selected) {
+                page1_->Reload();
+            } else {
+                page1_->Refresh();
+            }
+            break;
+        case 2:
+            if (selected) {
+                page2_->Reload();
+            } else {
+                page2_->RefreshMark();
+            }
+            break;
+        default: break;
+    }
 }
 
 void CTerminalDlg::RefreshPages() {
     // The program page's buttons decide what F2 to F4, Alt+S and Ctrl+C do,
-    // so they stay current even while another page is shown.
+    // so they stay current even while another page is shown; the connected
+    // mark follows every connect and hang-up.
     page0_->Refresh();
-    if (currentPage_ != 0) RefreshCurrentPage();
+    page2_->RefreshMark();
+    if (currentPage_ != 0) RefreshCurrentPage(false);
 }
 
 void CTerminalDlg::FocusPage() {
@@ -308,12 +338,10 @@ void CTerminalDlg::SetFocusTo(int controlId) {
     if (QWidget* control = findChild<QWidget*>(QStringLiteral("ctl%1").arg(controlId))) control->setFocus();
 }
 
-void CTerminalDlg::SetMachineBusy(bool) {
-    // The busy box lives on the PC port page, which has no controls yet.
-}
+void CTerminalDlg::SetMachineBusy(bool busy) { page1_->SetMachineBusy(busy); }
 
 void CTerminalDlg::RefreshPortLineDisplay() {
-    // The line display lives on the PC port page, which has no controls yet.
+    if (currentPage_ == 1) page1_->Refresh();
 }
 
 void CTerminalDlg::SetFileProgress(int position, int range) { page0_->SetLowerProgress(position, range); }
@@ -498,10 +526,12 @@ bool CTerminalDlg::eventFilter(QObject* watched, QEvent* event) {
     // the window when nothing has the focus), not again as it propagates.
     QWidget* focus = QApplication::focusWidget();
     if (widget != focus && !(focus == nullptr && widget == this)) return false;
-    // Pages with their own edit controls keep their keys; only the program
-    // and options pages forward theirs (pages 1 and 2 have no controls yet).
+    // Pages with their own edit controls and lists keep their keys, but for
+    // the function keys, which switch pages and start the commands anywhere.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool functionKey = key >= Qt::Key_F1 && key <= Qt::Key_F12;
     for (int i : {1, 2}) {
-        if (pages_[i] && pages_[i]->isAncestorOf(widget)) return false;
+        if (!functionKey && pages_[i] && pages_[i]->isAncestorOf(widget)) return false;
     }
     return HandleKeyEvent(static_cast<QKeyEvent*>(event));
 }
@@ -572,6 +602,30 @@ bool CTerminalDlg::AskPOrTKey(char& key) {
     bool ok = ::AskPOrTKey(this, [this](Msg row) { return terminal_.Text(row); }, key);
     FocusCommWindow();
     return ok;
+}
+
+// ---- the operator password ------------------------------------------------------
+
+bool CTerminalDlg::RequestPassword(bool alwaysAsk) {
+    return CheckPasswordModel::Request(_bPasswordUnlocked, alwaysAsk, [this] {
+        if (checkPassword_) return checkPassword_(app_.Password);
+        CCheckPasswordDlg dialog(app_.Password, [this](Msg row) { return terminal_.Text(row); }, this);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+bool CTerminalDlg::ChangePassword() {
+    std::optional<std::string> chosen;
+    if (changePassword_) {
+        chosen = changePassword_(app_.Password);
+    } else {
+        CChangePasswordDlg dialog(app_.Password, [this](Msg row) { return terminal_.Text(row); }, this);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.Stored();
+    }
+    if (!chosen || !ChangePasswordModel::Commit(app_, *chosen)) return false;
+    terminal_.ShowStatus(Msg::PasswordChanged, 1);
+    _bPasswordUnlocked = true;
+    return true;
 }
 
 // ---- closing ----------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/Terminal.h"
@@ -22,6 +23,8 @@ class C_DialogTabCtrl;
 class C_EditCtrl;
 class CKOVAApp;
 class CTabDlg0;
+class CTabDlg1;
+class CTabDlg2;
 class EventLoop;
 class QAction;
 class QGroupBox;
@@ -98,6 +101,21 @@ public:
     using MessageBoxHandler = std::function<MessageBoxAnswer(const std::string&, MessageBoxKind)>;
     void SetMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler_ = std::move(handler); }
 
+    // ---- the operator password ----
+    // True when a protected action may go on: without asking while the
+    // password unlock holds (unless `alwaysAsk`), else after the check dialog,
+    // which unlocks until the next page switch.
+    bool RequestPassword(bool alwaysAsk);
+    // The change dialog; a new password is kept, saved, reported (message 138)
+    // and unlocks. True when the password changed.
+    bool ChangePassword();
+    // Replace the two password dialogs (tests answer without a dialog): the
+    // check returns whether it passed, the change the new password on OK.
+    using CheckPasswordHandler = std::function<bool(const std::string& stored)>;
+    using ChangePasswordHandler = std::function<std::optional<std::string>(const std::string& stored)>;
+    void SetCheckPasswordHandler(CheckPasswordHandler handler) { checkPassword_ = std::move(handler); }
+    void SetChangePasswordHandler(ChangePasswordHandler handler) { changePassword_ = std::move(handler); }
+
     // ---- parts of the window ----
     Terminal& Engine() { return terminal_; }
     CKOVAApp& App() { return app_; }
@@ -106,6 +124,8 @@ public:
     void SetPasswordUnlocked(bool unlocked) { _bPasswordUnlocked = unlocked; }
     C_DialogTabCtrl* TabCtrl() const { return tab_; }
     CTabDlg0* ProgramPage() const { return page0_; }
+    CTabDlg1* PortPage() const { return page1_; }
+    CTabDlg2* EnvironmentPage() const { return page2_; }
     QWidget* Page(int index) const;
     C_EditCtrl* StatusWindow() const { return status_; }
     C_EditCtrl* CommWindow() const { return comm_; }
@@ -136,7 +156,9 @@ private:
     void OnPageChanged(int index);
     // False when the index is no page or already current (nothing happens).
     bool SwitchToPage(int index);
-    void RefreshCurrentPage();
+    // The page just selected reads the settings again; a refresh the jobs ask
+    // for keeps what the operator is editing.
+    void RefreshCurrentPage(bool selected);
     void FocusPage();
     void SetFocusTo(int controlId);
     void FontDialog(bool commWindow);
@@ -156,6 +178,8 @@ private:
     QAction* aboutAction_ = nullptr;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
+    CTabDlg1* page1_ = nullptr;
+    CTabDlg2* page2_ = nullptr;
     QWidget* pages_[4] = {};
     QGroupBox* statusGroup_ = nullptr;
     QGroupBox* commGroup_ = nullptr;
@@ -170,4 +194,6 @@ private:
     bool _bPasswordUnlocked = false;
     bool endProgram_ = false;
     MessageBoxHandler messageBoxHandler_;
+    CheckPasswordHandler checkPassword_;
+    ChangePasswordHandler changePassword_;
 };
