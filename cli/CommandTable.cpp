@@ -13,6 +13,7 @@ const std::vector<CliCommand>& CliCommands()
         AddLinkCommands(list);
         AddListCommands(list);
         AddDownloadCommands(list);
+        AddZidCommands(list);
         return list;
     }();
     return commands;
