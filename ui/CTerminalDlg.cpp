@@ -31,6 +31,8 @@
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CChangePasswordDlg.h"
+#include "ui/CCheckPasswordDlg.h"
 #include "ui/CDownloadDlg.h"
 #include "ui/CIn_MC_prog_dlg.h"
 #include "ui/CScan_SubModulesDlg.h"
@@ -39,6 +41,8 @@
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
 #include "ui/QtText.h"
+#include "ui/models/ChangePasswordModel.h"
+#include "ui/models/CheckPasswordModel.h"
 #include "ui/models/ColorRef.h"
 
 namespace {
@@ -536,6 +540,30 @@ bool CTerminalDlg::AskProgramName(const std::string& title, std::string& name) {
     bool ok = AskMcProgramName(this, [this](Msg row) { return terminal_.Text(row); }, title, name);
     FocusCommWindow();
     return ok;
+}
+
+// ---- the operator password ------------------------------------------------------
+
+bool CTerminalDlg::RequestPassword(bool alwaysAsk) {
+    return CheckPasswordModel::Request(_bPasswordUnlocked, alwaysAsk, [this] {
+        if (checkPassword_) return checkPassword_(app_.Password);
+        CCheckPasswordDlg dialog(app_.Password, [this](Msg row) { return terminal_.Text(row); }, this);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+bool CTerminalDlg::ChangePassword() {
+    std::optional<std::string> chosen;
+    if (changePassword_) {
+        chosen = changePassword_(app_.Password);
+    } else {
+        CChangePasswordDlg dialog(app_.Password, [this](Msg row) { return terminal_.Text(row); }, this);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.Stored();
+    }
+    if (!chosen || !ChangePasswordModel::Commit(app_, *chosen)) return false;
+    terminal_.ShowStatus(Msg::PasswordChanged, 1);
+    _bPasswordUnlocked = true;
+    return true;
 }
 
 // ---- closing ----------------------------------------------------------------------

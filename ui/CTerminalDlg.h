@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/Terminal.h"
@@ -92,6 +93,21 @@ public:
     using MessageBoxHandler = std::function<MessageBoxAnswer(const std::string&, MessageBoxKind)>;
     void SetMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler_ = std::move(handler); }
 
+    // ---- the operator password ----
+    // True when a protected action may go on: without asking while the
+    // password unlock holds (unless `alwaysAsk`), else after the check dialog,
+    // which unlocks until the next page switch.
+    bool RequestPassword(bool alwaysAsk);
+    // The change dialog; a new password is kept, saved, reported (message 138)
+    // and unlocks. True when the password changed.
+    bool ChangePassword();
+    // Replace the two password dialogs (tests answer without a dialog): the
+    // check returns whether it passed, the change the new password on OK.
+    using CheckPasswordHandler = std::function<bool(const std::string& stored)>;
+    using ChangePasswordHandler = std::function<std::optional<std::string>(const std::string& stored)>;
+    void SetCheckPasswordHandler(CheckPasswordHandler handler) { checkPassword_ = std::move(handler); }
+    void SetChangePasswordHandler(ChangePasswordHandler handler) { changePassword_ = std::move(handler); }
+
     // ---- parts of the window ----
     Terminal& Engine() { return terminal_; }
     CKOVAApp& App() { return app_; }
@@ -162,4 +178,6 @@ private:
     bool _bPasswordUnlocked = false;
     bool endProgram_ = false;
     MessageBoxHandler messageBoxHandler_;
+    CheckPasswordHandler checkPassword_;
+    ChangePasswordHandler changePassword_;
 };
