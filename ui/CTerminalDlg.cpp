@@ -38,6 +38,7 @@
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/CSelChannelDlg.h"
 #include "ui/CTabDlg0.h"
+#include "ui/CTabDlg3.h"
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
 #include "ui/QtText.h"
@@ -141,11 +142,17 @@ void CTerminalDlg::BuildPages() {
     page0_ = new CTabDlg0(
         terminal_, [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); }, tab_);
     pages_[0] = page0_;
-    // The PC port, machine environment and options pages are still empty.
-    for (int i = 1; i < 4; ++i) {
+    // The PC port and machine environment pages are still empty.
+    for (int i = 1; i < 3; ++i) {
         pages_[i] = new QWidget(tab_);
         pages_[i]->setObjectName(QStringLiteral("page%1").arg(i));
     }
+    CTabDlg3::Services options;
+    options.Send = [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); };
+    options.RequestPassword = [this](bool alwaysAsk) { return RequestPassword(alwaysAsk); };
+    options.ChangePassword = [this] { ChangePassword(); };
+    page3_ = new CTabDlg3(terminal_, std::move(options), tab_);
+    pages_[3] = page3_;
     for (int i = 0; i < 4; ++i) {
         if (!tab_->InsertItem(i, QString(), pages_[i])) break;
     }
@@ -211,6 +218,7 @@ void CTerminalDlg::Relabel() {
                                            Msg::TabOption};
     for (int i = 0; i < tab_->ItemCount() && i < 4; ++i) tab_->SetItemText(i, ToQ(terminal_.Text(kTabCaptions[i])));
     page0_->Relabel();
+    page3_->Relabel();
     commGroup_->setTitle(ToQ(terminal_.Text(Msg::CommunicationWindow)));
     statusGroup_->setTitle(ToQ(terminal_.Text(Msg::StatusWindow)));
     // The About item is a fixed resource text, not a row of the text table: it
@@ -271,6 +279,7 @@ void CTerminalDlg::RefreshCurrentPage() {
     // Only the program page has controls so far; the other pages refresh
     // themselves here once they have content.
     if (currentPage_ == 0) page0_->Refresh();
+    if (currentPage_ == 3) page3_->Refresh();
 }
 
 void CTerminalDlg::RefreshPages() {

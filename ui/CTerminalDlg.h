@@ -22,6 +22,7 @@ class C_DialogTabCtrl;
 class C_EditCtrl;
 class CKOVAApp;
 class CTabDlg0;
+class CTabDlg3;
 class EventLoop;
 class QAction;
 class QGroupBox;
@@ -116,6 +117,7 @@ public:
     void SetPasswordUnlocked(bool unlocked) { _bPasswordUnlocked = unlocked; }
     C_DialogTabCtrl* TabCtrl() const { return tab_; }
     CTabDlg0* ProgramPage() const { return page0_; }
+    CTabDlg3* OptionsPage() const { return page3_; }
     QWidget* Page(int index) const;
     C_EditCtrl* StatusWindow() const { return status_; }
     C_EditCtrl* CommWindow() const { return comm_; }
@@ -165,6 +167,7 @@ private:
     QAction* aboutAction_ = nullptr;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
+    CTabDlg3* page3_ = nullptr;
     QWidget* pages_[4] = {};
     QGroupBox* statusGroup_ = nullptr;
     QGroupBox* commGroup_ = nullptr;
