@@ -18,6 +18,7 @@
 #include "engine/Terminal.h"
 #include "ui/CQuickViewDlg.h"
 #include "ui/QtText.h"
+#include "ui/ReportList.h"
 
 namespace {
 
@@ -51,12 +52,7 @@ CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel
     path_->installEventFilter(this);
 
     list_ = new QTableWidget(this);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setDefaultSectionSize(20);
+    SetUpReportList(list_);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     std::vector<DownloadDialogModel::Column> columns = model_.Columns();
     list_->setColumnCount(static_cast<int>(columns.size()));

@@ -14,6 +14,7 @@
 #include "app/CKOVAApp.h"
 #include "ui/CFindStringDlg.h"
 #include "ui/QtText.h"
+#include "ui/ReportList.h"
 
 namespace {
 
@@ -44,14 +45,9 @@ CMultiLanguageListDlg::CMultiLanguageListDlg(CKOVAApp& app, QWidget* parent) : Q
 
     list_ = new QTableWidget(this);
     list_->setObjectName(QStringLiteral("ctl%1").arg(kList));
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
+    SetUpReportList(list_);
     list_->setWordWrap(false);
-    list_->verticalHeader()->hide();
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setDefaultSectionSize(20);
     list_->setColumnCount(MultiLanguageListModel::kColumnCount);
     QStringList titles;
     const auto& columns = MultiLanguageListModel::Columns();

@@ -9,19 +9,12 @@
 #include "engine/WindowMessages.h"
 #include "ui/CMultiLanguageListDlg.h"
 #include "ui/CZidFileNameConvertDlg.h"
+#include "ui/PageButton.h"
 #include "ui/QtText.h"
 
 namespace {
 
 constexpr uint32_t kCommWindow = 1031;
-
-QPushButton* MakeButton(QWidget* parent, int id) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QStringLiteral("ctl%1").arg(id));
-    button->setMinimumHeight(34);
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -48,13 +41,13 @@ CTabDlg3::CTabDlg3(Terminal& terminal, Services services, QWidget* parent)
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    for (int i = 0; i < 6; ++i) grid->addWidget(MakeButton(this, left[i]), i, 0);
-    grid->addWidget(MakeButton(this, right[0]), 0, 1);
-    grid->addWidget(MakeButton(this, right[1]), 1, 1);
-    grid->addWidget(MakeButton(this, right[2]), 2, 1);
+    for (int i = 0; i < 6; ++i) grid->addWidget(MakePageButton(this, left[i]), i, 0);
+    grid->addWidget(MakePageButton(this, right[0]), 0, 1);
+    grid->addWidget(MakePageButton(this, right[1]), 1, 1);
+    grid->addWidget(MakePageButton(this, right[2]), 2, 1);
     grid->addWidget(language_, 3, 1);
-    grid->addWidget(MakeButton(this, right[3]), 4, 1);
-    grid->addWidget(MakeButton(this, right[4]), 5, 1);
+    grid->addWidget(MakePageButton(this, right[3]), 4, 1);
+    grid->addWidget(MakePageButton(this, right[4]), 5, 1);
     grid->setRowStretch(6, 1);
     grid->setColumnMinimumWidth(0, 220);
     grid->setColumnMinimumWidth(1, 220);

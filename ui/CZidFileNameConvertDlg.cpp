@@ -16,6 +16,7 @@
 
 #include "lang/LanguageFileDecoder.h"
 #include "ui/QtText.h"
+#include "ui/ReportList.h"
 
 namespace {
 
@@ -54,12 +55,7 @@ CZidFileNameConvertDlg::CZidFileNameConvertDlg(const std::string& workFolder, Te
     progress_->setTextVisible(false);
 
     list_ = Named(new QTableWidget(this), kList);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setDefaultSectionSize(20);
+    SetUpReportList(list_);
     const auto& columns = ZidConversionModel::Columns();
     list_->setColumnCount(static_cast<int>(columns.size()));
     QStringList titles;
