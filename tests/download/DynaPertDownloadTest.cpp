@@ -143,6 +143,25 @@ TEST_F(DynaPertDownloadTest, CancelFromTheProgramPageEndsTheWholeDownload) {
     EXPECT_EQ(machine.Programs().back(), std::vector<std::string>{"N001"});
 }
 
+TEST_F(DynaPertDownloadTest, CancelWorksWhenTheDownloadMadeTheConnectionItself) {
+    // The usual way: F3 while not connected. The connect and the module set-up
+    // run as children of the dispatcher and must leave it able to hear Cancel.
+    std::string longFile;
+    for (int i = 0; i < 200; ++i) longFile += "N" + std::to_string(1000 + i) + " X100 Y200\r\n";
+    WriteNc("LONG.NCD", longFile);
+    Choose({"LONG.NCD"});
+    view.ChannelToSelect = 1;
+    Post(WindowMsg::StartDownload);
+    ASSERT_TRUE(loop.RunUntil([&] { return machine.Loading().size() >= 5; }, 120000));
+    EXPECT_EQ(terminal.Engine.EventMask & EV_CANCEL, EV_CANCEL);
+
+    Post(WindowMsg::Cancel);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("Downloading canceled."));
+    EXPECT_EQ(machine.Aborts(), 1);
+    EXPECT_TRUE(machine.Programs().empty());
+}
+
 TEST_F(DynaPertDownloadTest, LineTheTransmitQueueCannotTakeFailsTheFile) {
     WriteNc("HUGE.NCD", "N001\r\n" + std::string(TxRing::kCapacity + 10, 'X') + "\r\nN003\r\n");
     WriteNc("OK.NCD", "N001\r\n");
