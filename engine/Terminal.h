@@ -133,6 +133,11 @@ public:
     int ConnectTicks = 0;         // 100 ms ticks left for a dial
 
     uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
+    // The longest idle time whose interval a timer still takes (its milliseconds fit in an int).
+    static constexpr int kMaxIdleSeconds = 2147483;
+    // The interval of timer 501 for an idle time in seconds; a stored value
+    // beyond the range counts as its nearest end instead of wrapping round.
+    static uint32_t IdleTimeoutFor(int seconds);
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;

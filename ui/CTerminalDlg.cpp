@@ -38,6 +38,8 @@
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/CSelChannelDlg.h"
 #include "ui/CTabDlg0.h"
+#include "ui/CTabDlg1.h"
+#include "ui/CTabDlg2.h"
 #include "ui/CTabDlg3.h"
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
@@ -128,7 +130,7 @@ CTerminalDlg::~CTerminalDlg() {
 }
 
 void CTerminalDlg::Start() {
-    terminal_.IdleTimeoutMs = static_cast<uint32_t>(std::max(0, app_.PcPort.DisconnectTime)) * 1000u;
+    terminal_.IdleTimeoutMs = Terminal::IdleTimeoutFor(app_.PcPort.DisconnectTime);
     if (terminal_.IdleTimeoutMs != 0) loop_.SetTimer(kTimerIdle, terminal_.IdleTimeoutMs);
     loop_.SetTimer(kTimerPacing, 1000);
     SendMessage(WindowMsg::StartHostCheck);
@@ -139,17 +141,17 @@ void CTerminalDlg::Start() {
 void CTerminalDlg::BuildPages() {
     tab_ = new C_DialogTabCtrl(kTabCtrl, this);
     tab_->setObjectName(QStringLiteral("ctl%1").arg(kTabCtrl));
-    page0_ = new CTabDlg0(
-        terminal_, [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); }, tab_);
+    auto send = [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); };
+    auto password = [this](bool alwaysAsk) { return RequestPassword(alwaysAsk); };
+    page0_ = new CTabDlg0(terminal_, send, tab_);
+    page1_ = new CTabDlg1(terminal_, send, password, tab_);
+    page2_ = new CTabDlg2(terminal_, password, tab_);
     pages_[0] = page0_;
-    // The PC port and machine environment pages are still empty.
-    for (int i = 1; i < 3; ++i) {
-        pages_[i] = new QWidget(tab_);
-        pages_[i]->setObjectName(QStringLiteral("page%1").arg(i));
-    }
+    pages_[1] = page1_;
+    pages_[2] = page2_;
     CTabDlg3::Services options;
-    options.Send = [this](uint32_t m, uint32_t w, uint32_t l) { return SendMessage(m, w, l); };
-    options.RequestPassword = [this](bool alwaysAsk) { return RequestPassword(alwaysAsk); };
+    options.Send = send;
+    options.RequestPassword = password;
     options.ChangePassword = [this] { ChangePassword(); };
     page3_ = new CTabDlg3(terminal_, std::move(options), tab_);
     pages_[3] = page3_;
@@ -218,6 +220,8 @@ void CTerminalDlg::Relabel() {
                                            Msg::TabOption};
     for (int i = 0; i < tab_->ItemCount() && i < 4; ++i) tab_->SetItemText(i, ToQ(terminal_.Text(kTabCaptions[i])));
     page0_->Relabel();
+    page1_->Relabel();
+    page2_->Relabel();
     page3_->Relabel();
     commGroup_->setTitle(ToQ(terminal_.Text(Msg::CommunicationWindow)));
     statusGroup_->setTitle(ToQ(terminal_.Text(Msg::StatusWindow)));
@@ -264,7 +268,7 @@ void CTerminalDlg::OnPageChanged(int index) {
     // Leaving for another function page ends the password unlock; a refresh
     // that the jobs ask for does not.
     _bPasswordUnlocked = false;
-    RefreshCurrentPage();
+    RefreshCurrentPage(true);
     FocusCommWindow();
 }
 
@@ -275,18 +279,35 @@ bool CTerminalDlg::SwitchToPage(int index) {
     return true;
 }
 
-void CTerminalDlg::RefreshCurrentPage() {
-    // Only the program page has controls so far; the other pages refresh
-    // themselves here once they have content.
-    if (currentPage_ == 0) page0_->Refresh();
-    if (currentPage_ == 3) page3_->Refresh();
+void CTerminalDlg::RefreshCurrentPage(bool selected) {
+    switch (currentPage_) {
+        case 0: page0_->Refresh(); break;
+        case 1:
+            if (selected) {
+                page1_->Reload();
+            } else {
+                page1_->Refresh();
+            }
+            break;
+        case 2:
+            if (selected) {
+                page2_->Reload();
+            } else {
+                page2_->RefreshMark();
+            }
+            break;
+        case 3: page3_->Refresh(); break;
+        default: break;
+    }
 }
 
 void CTerminalDlg::RefreshPages() {
     // The program page's buttons decide what F2 to F4, Alt+S and Ctrl+C do,
-    // so they stay current even while another page is shown.
+    // so they stay current even while another page is shown; the connected
+    // mark follows every connect and hang-up.
     page0_->Refresh();
-    if (currentPage_ != 0) RefreshCurrentPage();
+    page2_->RefreshMark();
+    if (currentPage_ != 0) RefreshCurrentPage(false);
 }
 
 void CTerminalDlg::FocusPage() {
@@ -314,12 +335,10 @@ void CTerminalDlg::SetFocusTo(int controlId) {
     if (QWidget* control = findChild<QWidget*>(QStringLiteral("ctl%1").arg(controlId))) control->setFocus();
 }
 
-void CTerminalDlg::SetMachineBusy(bool) {
-    // The busy box lives on the PC port page, which has no controls yet.
-}
+void CTerminalDlg::SetMachineBusy(bool busy) { page1_->SetMachineBusy(busy); }
 
 void CTerminalDlg::RefreshPortLineDisplay() {
-    // The line display lives on the PC port page, which has no controls yet.
+    if (currentPage_ == 1) page1_->Refresh();
 }
 
 void CTerminalDlg::SetFileProgress(int position, int range) { page0_->SetLowerProgress(position, range); }
@@ -502,10 +521,12 @@ bool CTerminalDlg::eventFilter(QObject* watched, QEvent* event) {
     // the window when nothing has the focus), not again as it propagates.
     QWidget* focus = QApplication::focusWidget();
     if (widget != focus && !(focus == nullptr && widget == this)) return false;
-    // Pages with their own edit controls keep their keys; only the program
-    // and options pages forward theirs (pages 1 and 2 have no controls yet).
+    // Pages with their own edit controls and lists keep their keys, but for
+    // the function keys, which switch pages and start the commands anywhere.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool functionKey = key >= Qt::Key_F1 && key <= Qt::Key_F12;
     for (int i : {1, 2}) {
-        if (pages_[i] && pages_[i]->isAncestorOf(widget)) return false;
+        if (!functionKey && pages_[i] && pages_[i]->isAncestorOf(widget)) return false;
     }
     return HandleKeyEvent(static_cast<QKeyEvent*>(event));
 }

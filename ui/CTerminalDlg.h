@@ -22,6 +22,8 @@ class C_DialogTabCtrl;
 class C_EditCtrl;
 class CKOVAApp;
 class CTabDlg0;
+class CTabDlg1;
+class CTabDlg2;
 class CTabDlg3;
 class EventLoop;
 class QAction;
@@ -117,6 +119,8 @@ public:
     void SetPasswordUnlocked(bool unlocked) { _bPasswordUnlocked = unlocked; }
     C_DialogTabCtrl* TabCtrl() const { return tab_; }
     CTabDlg0* ProgramPage() const { return page0_; }
+    CTabDlg1* PortPage() const { return page1_; }
+    CTabDlg2* EnvironmentPage() const { return page2_; }
     CTabDlg3* OptionsPage() const { return page3_; }
     QWidget* Page(int index) const;
     C_EditCtrl* StatusWindow() const { return status_; }
@@ -147,7 +151,9 @@ private:
     void OnPageChanged(int index);
     // False when the index is no page or already current (nothing happens).
     bool SwitchToPage(int index);
-    void RefreshCurrentPage();
+    // The page just selected reads the settings again; a refresh the jobs ask
+    // for keeps what the operator is editing.
+    void RefreshCurrentPage(bool selected);
     void FocusPage();
     void SetFocusTo(int controlId);
     void FontDialog(bool commWindow);
@@ -167,6 +173,8 @@ private:
     QAction* aboutAction_ = nullptr;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
+    CTabDlg1* page1_ = nullptr;
+    CTabDlg2* page2_ = nullptr;
     CTabDlg3* page3_ = nullptr;
     QWidget* pages_[4] = {};
     QGroupBox* statusGroup_ = nullptr;

@@ -1,0 +1,6 @@
+#include "ui/CPortComboBox.h"
+
+void CPortComboBox::showPopup() {
+    if (beforePopup_) beforePopup_();
+    QComboBox::showPopup();
+}
