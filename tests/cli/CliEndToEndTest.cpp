@@ -241,6 +241,15 @@ TEST_F(CliEndToEndTest, ZidRenamesIdentifiedFilesAndASecondRunChangesNothing)
     EXPECT_EQ(second.out, "BOARD_A\t\t\nBOARD_B\t\t\nPAT.DIR\t\t\n");
     EXPECT_EQ(ReadWholeFile(zid / "BOARD_A"), "one");
 
+    // A name that would break the line is escaped, and never used as a target.
+    const fs::path odd = root / "odd";
+    fs::create_directories(odd);
+    TempFolder::Write(odd / "PAT.DIR", std::string("\x02\x00", 2) + record("A\tB\n", "X.PAT"));
+    TempFolder::Write(odd / "X.PAT", "x");
+    CliResult escaped = Run({"zid", "--copy", odd.string()});
+    EXPECT_EQ(escaped.exitCode, 1);
+    EXPECT_EQ(escaped.out, "PAT.DIR\t\t\nX.PAT\tA\\tB\\n\tFailed file create\n");
+
     EXPECT_EQ(Run({"zid", "--copy", "--what"}).exitCode, 2);
     EXPECT_EQ(Run({"zid", (root / "missing").string()}).exitCode, 1);
 }
