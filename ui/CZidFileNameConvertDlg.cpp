@@ -15,24 +15,9 @@
 #include <QVBoxLayout>
 
 #include "lang/LanguageFileDecoder.h"
+#include "ui/PageButton.h"
 #include "ui/QtText.h"
 #include "ui/ReportList.h"
-
-namespace {
-
-template <typename W>
-W* Named(W* widget, int id) {
-    widget->setObjectName(QStringLiteral("ctl%1").arg(id));
-    return widget;
-}
-
-QPushButton* MakeButton(QWidget* parent, int id) {
-    auto* button = Named(new QPushButton(parent), id);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
 
 CZidFileNameConvertDlg::CZidFileNameConvertDlg(const std::string& workFolder, TextOf text, QWidget* parent)
     : QDialog(parent), model_(LanguageFileDecoder()), text_(std::move(text)) {
@@ -42,19 +27,19 @@ CZidFileNameConvertDlg::CZidFileNameConvertDlg(const std::string& workFolder, Te
     model_.SetWorkFolder(workFolder);
     setWindowTitle(ToQ(text_(Msg::ConvertFileNameZidTitle)));
 
-    auto* folderTitle = Named(new QLabel(ToQ(text_(Msg::WorkFolder)), this), kWorkFolderLabel);
-    folder_ = Named(new QLabel(this), kWorkFolder);
+    auto* folderTitle = NamedControl(new QLabel(ToQ(text_(Msg::WorkFolder)), this), kWorkFolderLabel);
+    folder_ = NamedControl(new QLabel(this), kWorkFolder);
     folder_->setFrameShape(QFrame::StyledPanel);
     folder_->setFrameShadow(QFrame::Sunken);
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    changeFolder_ = MakeButton(this, kChangeFolder);
+    changeFolder_ = MakePageButton(this, kChangeFolder, 0);
     changeFolder_->setText(ToQ(text_(Msg::ChangeChannelFolder)));
-    progress_ = Named(new QProgressBar(this), kProgress);
+    progress_ = NamedControl(new QProgressBar(this), kProgress);
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setTextVisible(false);
 
-    list_ = Named(new QTableWidget(this), kList);
+    list_ = NamedControl(new QTableWidget(this), kList);
     SetUpReportList(list_);
     const auto& columns = ZidConversionModel::Columns();
     list_->setColumnCount(static_cast<int>(columns.size()));
@@ -67,17 +52,17 @@ CZidFileNameConvertDlg::CZidFileNameConvertDlg(const std::string& workFolder, Te
     list_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     list_->horizontalHeader()->setStretchLastSection(true);
 
-    exit_ = MakeButton(this, 1);
+    exit_ = MakePageButton(this, 1, 0);
     exit_->setText(ToQ(text_(Msg::Exit)));
     exit_->setDefault(true);
-    refresh_ = MakeButton(this, kRefresh);
+    refresh_ = MakePageButton(this, kRefresh, 0);
     refresh_->setText(ToQ(text_(Msg::Refresh)));
-    convertAll_ = MakeButton(this, kConvertAll);
-    convertSelected_ = MakeButton(this, kConvertSelected);
+    convertAll_ = MakePageButton(this, kConvertAll, 0);
+    convertSelected_ = MakePageButton(this, kConvertSelected, 0);
 
-    auto* group = Named(new QGroupBox(ToQ(text_(Msg::ConvertType)), this), kTypeGroup);
-    rename_ = Named(new QRadioButton(ToQ(text_(Msg::Rename)), group), kRename);
-    copy_ = Named(new QRadioButton(ToQ(text_(Msg::CreateCopy)), group), kCopy);
+    auto* group = NamedControl(new QGroupBox(ToQ(text_(Msg::ConvertType)), this), kTypeGroup);
+    rename_ = NamedControl(new QRadioButton(ToQ(text_(Msg::Rename)), group), kRename);
+    copy_ = NamedControl(new QRadioButton(ToQ(text_(Msg::CreateCopy)), group), kCopy);
     rename_->setChecked(true);
     auto* types = new QButtonGroup(this);
     types->addButton(rename_, 0);
