@@ -59,3 +59,4 @@ void AddListCommands(std::vector<CliCommand>& commands);
 void AddDownloadCommands(std::vector<CliCommand>& commands);
 void AddUploadCommands(std::vector<CliCommand>& commands);
 void AddSystemDownloadCommands(std::vector<CliCommand>& commands);
+void AddZidCommands(std::vector<CliCommand>& commands);

@@ -15,6 +15,7 @@ const std::vector<CliCommand>& CliCommands()
         AddDownloadCommands(list);
         AddUploadCommands(list);
         AddSystemDownloadCommands(list);
+        AddZidCommands(list);
         return list;
     }();
     return commands;

@@ -11,27 +11,18 @@
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
 #include "ui/C_Static.h"
+#include "ui/PageButton.h"
 #include "ui/QtText.h"
-
-namespace {
-QPushButton* MakeButton(QWidget* parent, int id) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QStringLiteral("ctl%1").arg(id));
-    button->setMinimumHeight(34);
-    button->setAutoDefault(false);
-    return button;
-}
-}  // namespace
 
 CTabDlg0::CTabDlg0(Terminal& terminal, SendMessageFn send, QWidget* parent)
     : QWidget(parent),
       terminal_(terminal),
       send_(std::move(send)),
-      connect_(MakeButton(this, kConnect)),
-      download_(MakeButton(this, kDownload)),
-      upload_(MakeButton(this, kUpload)),
-      system_(MakeButton(this, kSystemDownload)),
-      cancel_(MakeButton(this, kCancel)),
+      connect_(MakePageButton(this, kConnect)),
+      download_(MakePageButton(this, kDownload)),
+      upload_(MakePageButton(this, kUpload)),
+      system_(MakePageButton(this, kSystemDownload)),
+      cancel_(MakePageButton(this, kCancel)),
       upper_(new QProgressBar(this)),
       lower_(new QProgressBar(this)),
       time_(new C_Static(this)),

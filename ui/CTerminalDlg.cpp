@@ -44,6 +44,7 @@
 #include "ui/CUploadDlg.h"
 #include "ui/CTabDlg1.h"
 #include "ui/CTabDlg2.h"
+#include "ui/CTabDlg3.h"
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
 #include "ui/QtText.h"
@@ -155,11 +156,12 @@ void CTerminalDlg::BuildPages() {
     pages_[0] = page0_;
     pages_[1] = page1_;
     pages_[2] = page2_;
-    // The options page is still empty.
-    for (int i = 3; i < 4; ++i) {
-        pages_[i] = new QWidget(tab_);
-        pages_[i]->setObjectName(QStringLiteral("page%1").arg(i));
-    }
+    CTabDlg3::Services options;
+    options.Send = send;
+    options.RequestPassword = password;
+    options.ChangePassword = [this] { ChangePassword(); };
+    page3_ = new CTabDlg3(terminal_, std::move(options), tab_);
+    pages_[3] = page3_;
     for (int i = 0; i < 4; ++i) {
         if (!tab_->InsertItem(i, QString(), pages_[i])) break;
     }
@@ -227,6 +229,7 @@ void CTerminalDlg::Relabel() {
     page0_->Relabel();
     page1_->Relabel();
     page2_->Relabel();
+    page3_->Relabel();
     commGroup_->setTitle(ToQ(terminal_.Text(Msg::CommunicationWindow)));
     statusGroup_->setTitle(ToQ(terminal_.Text(Msg::StatusWindow)));
     // The About item is a fixed resource text, not a row of the text table: it
@@ -300,6 +303,7 @@ void CTerminalDlg::RefreshCurrentPage(bool selected) {
                 page2_->RefreshMark();
             }
             break;
+        case 3: page3_->Refresh(); break;
         default: break;
     }
 }

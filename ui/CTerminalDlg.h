@@ -25,6 +25,7 @@ class CKOVAApp;
 class CTabDlg0;
 class CTabDlg1;
 class CTabDlg2;
+class CTabDlg3;
 class EventLoop;
 class QAction;
 class QGroupBox;
@@ -126,6 +127,7 @@ public:
     CTabDlg0* ProgramPage() const { return page0_; }
     CTabDlg1* PortPage() const { return page1_; }
     CTabDlg2* EnvironmentPage() const { return page2_; }
+    CTabDlg3* OptionsPage() const { return page3_; }
     QWidget* Page(int index) const;
     C_EditCtrl* StatusWindow() const { return status_; }
     C_EditCtrl* CommWindow() const { return comm_; }
@@ -180,6 +182,7 @@ private:
     CTabDlg0* page0_ = nullptr;
     CTabDlg1* page1_ = nullptr;
     CTabDlg2* page2_ = nullptr;
+    CTabDlg3* page3_ = nullptr;
     QWidget* pages_[4] = {};
     QGroupBox* statusGroup_ = nullptr;
     QGroupBox* commGroup_ = nullptr;

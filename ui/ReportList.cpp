@@ -3,9 +3,10 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
-void SetUpReportList(QTableWidget* list, int rowHeight) {
+void SetUpReportList(QTableWidget* list, int rowHeight, ReportRows rows) {
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionMode(rows == ReportRows::One ? QAbstractItemView::SingleSelection
+                                                 : QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setShowGrid(true);
     list->verticalHeader()->hide();

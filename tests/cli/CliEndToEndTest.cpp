@@ -211,4 +211,47 @@ TEST_F(CliEndToEndTest, LangExportWritesTheShippedHeader)
         << "the exported header differs from lang/SetDefaultMultiLanguageStr.h";
 }
 
+TEST_F(CliEndToEndTest, ZidRenamesIdentifiedFilesAndASecondRunChangesNothing)
+{
+    // The default folder is the current channel's NCD folder.
+    const fs::path zid = root / "zid";
+    fs::create_directories(zid);
+    ASSERT_EQ(Run({"channel", "set", "1", "NCD File Folder=" + zid.string()}).exitCode, 0);
+    auto record = [](const std::string& identified, const std::string& file) {
+        std::string bytes(68, '\0');
+        bytes.replace(0, identified.size(), identified);
+        bytes.replace(45, file.size(), file);
+        return bytes;
+    };
+    TempFolder::Write(zid / "PAT.DIR", std::string("\x02\x00", 2) + record("BOARD_A", "P0001.PAT") +
+                                           record("BOARD_B", "p0002.pat"));
+    TempFolder::Write(zid / "P0001.PAT", "one");
+    TempFolder::Write(zid / "P0002.PAT", "two");
+
+    CliResult first = Run({"zid"});
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out,
+              "P0001.PAT\tBOARD_A\tRename\n"
+              "P0002.PAT\tBOARD_B\tRename\n"
+              "PAT.DIR\t\t\n");
+    EXPECT_EQ(ReadWholeFile(zid / "BOARD_B"), "two");
+
+    CliResult second = Run({"zid", zid.string()});
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.out, "BOARD_A\t\t\nBOARD_B\t\t\nPAT.DIR\t\t\n");
+    EXPECT_EQ(ReadWholeFile(zid / "BOARD_A"), "one");
+
+    // A name that would break the line is escaped, and never used as a target.
+    const fs::path odd = root / "odd";
+    fs::create_directories(odd);
+    TempFolder::Write(odd / "PAT.DIR", std::string("\x02\x00", 2) + record("A\tB\n", "X.PAT"));
+    TempFolder::Write(odd / "X.PAT", "x");
+    CliResult escaped = Run({"zid", "--copy", odd.string()});
+    EXPECT_EQ(escaped.exitCode, 1);
+    EXPECT_EQ(escaped.out, "PAT.DIR\t\t\nX.PAT\tA\\tB\\n\tFailed file create\n");
+
+    EXPECT_EQ(Run({"zid", "--copy", "--what"}).exitCode, 2);
+    EXPECT_EQ(Run({"zid", (root / "missing").string()}).exitCode, 1);
+}
+
 }  // namespace
