@@ -71,7 +71,7 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::StartUniversalList: StartUnlessActive(JobBit::ListUniversal); return 1;
         case WindowMsg::StartScan: StartUnlessActive(JobBit::Scan); return 1;
         case WindowMsg::IdleTimeChanged:
-            IdleTimeoutMs = static_cast<uint32_t>(std::max(0, App.PcPort.DisconnectTime)) * 1000u;
+            IdleTimeoutMs = IdleTimeoutFor(App.PcPort.DisconnectTime);
             if (IdleTimeoutMs == 0) {
                 Loop.KillTimer(kTimerIdle);
             } else if (StatusFlags & Status::SubConnected) {
@@ -129,6 +129,11 @@ void Terminal::OnPacingTimer() {
     }
     if (ctsOn != wasOn) View.RefreshPortLineDisplay();
     if (Tx.Count() != 0 && ctsOn) TransmitPump();
+}
+
+uint32_t Terminal::IdleTimeoutFor(int disconnectSeconds) {
+    const int64_t ms = static_cast<int64_t>(disconnectSeconds) * 1000;
+    return static_cast<uint32_t>(std::clamp<int64_t>(ms, 0, INT_MAX));
 }
 
 void Terminal::ReArmIdleTimer() {

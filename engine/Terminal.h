@@ -133,6 +133,9 @@ public:
     int ConnectTicks = 0;         // 100 ms ticks left for a dial
 
     uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
+    // DisconnectTime (seconds) as a timer interval: computed in 64 bits and
+    // clamped to what a timer takes (INT_MAX ms, about 24 days); 0 and less are off.
+    static uint32_t IdleTimeoutFor(int disconnectSeconds);
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;

@@ -123,7 +123,7 @@ CTerminalDlg::~CTerminalDlg() {
 }
 
 void CTerminalDlg::Start() {
-    terminal_.IdleTimeoutMs = static_cast<uint32_t>(std::max(0, app_.PcPort.DisconnectTime)) * 1000u;
+    terminal_.IdleTimeoutMs = Terminal::IdleTimeoutFor(app_.PcPort.DisconnectTime);
     if (terminal_.IdleTimeoutMs != 0) loop_.SetTimer(kTimerIdle, terminal_.IdleTimeoutMs);
     loop_.SetTimer(kTimerPacing, 1000);
     SendMessage(WindowMsg::StartHostCheck);

@@ -1,3 +1,4 @@
+#include <climits>
 #include <string>
 
 #include "engine/Job.h"
@@ -138,6 +139,23 @@ TEST_F(IdleTimerTest, TurningTheIdleTimeOffKillsTheTimer) {
     app.PcPort.DisconnectTime = 0;
     terminal.HandleMessage(WindowMsg::IdleTimeChanged);
     EXPECT_FALSE(loop.IsTimerArmed(501));
+}
+
+TEST_F(IdleTimerTest, HugeOrNegativeIdleTimesNeitherWrapNorGoOff) {
+    const struct {
+        int seconds;
+        uint32_t ms;
+    } cases[] = {
+        {-5, 0}, {0, 0}, {1, 1000}, {2147483, 2147483000u},
+        {4294968, 2147483647u},   // would wrap to 704 ms in 32 bits
+        {INT_MAX, 2147483647u},
+    };
+    for (const auto& c : cases) {
+        app.PcPort.DisconnectTime = c.seconds;
+        terminal.HandleMessage(WindowMsg::IdleTimeChanged);
+        EXPECT_EQ(terminal.IdleTimeoutMs, c.ms) << c.seconds;
+        EXPECT_EQ(loop.IsTimerArmed(501), c.ms != 0) << c.seconds;
+    }
 }
 
 TEST_F(TerminalTest, Timer502FollowsCtsAndResumesThePump) {
