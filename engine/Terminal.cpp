@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/CKOVAApp.h"
+#include "app/ChannelFieldRules.h"
 #include "engine/EventLoop.h"
 #include "engine/Job.h"
 #include "engine/JobBits.h"
@@ -180,22 +181,25 @@ int Terminal::OpenPcPort(std::string& report) {
     const PcPortConfig& pc = App.PcPort;
     // A port is a device path; anything else would be resolved against the
     // working folder and could open a regular file.
+    LastPortFailure = PortOpenFailure::Other;
     if (pc.PortName.empty() || pc.PortName[0] != '/') {
         report = Text(Msg::InvalidComPortNumber);
         return 0;
     }
-    unsigned long baud = std::strtoul(pc.BaudRate.c_str(), nullptr, 10);
-    if (baud % 300 != 0 || baud < 300 || baud > 19200) {
+    // Whole decimal numbers only: "9600x" or a number beyond any integer is
+    // refused, not read as whatever prefix a conversion makes of it.
+    int64_t baud = 0;
+    if (!ParseDecimalInRange(pc.BaudRate, 300, 19200, baud) || baud % 300 != 0) {
         report = Text(Msg::InvalidPortBaudRate);
         return 0;
     }
-    int dataBits = std::atoi(pc.DataBit.c_str());
-    if (dataBits != 7 && dataBits != 8) {
+    int64_t dataBits = 0;
+    if (!ParseDecimalInRange(pc.DataBit, 7, 8, dataBits)) {
         report = Text(Msg::InvalidPortDataBit);
         return 0;
     }
-    int stopBits = std::atoi(pc.StopBit.c_str());
-    if (stopBits != 1 && stopBits != 2) {
+    int64_t stopBits = 0;
+    if (!ParseDecimalInRange(pc.StopBit, 1, 2, stopBits)) {
         report = Text(Msg::InvalidPortStopBit);
         return 0;
     }
@@ -210,12 +214,32 @@ int Terminal::OpenPcPort(std::string& report) {
         report = Text(Msg::InvalidPortParityBit);
         return 0;
     }
-    if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), dataBits, stopBits, parity) && Port.IsOpen()) {
+    if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), static_cast<int>(dataBits),
+                  static_cast<int>(stopBits), parity) &&
+        Port.IsOpen()) {
+        LastPortFailure = PortOpenFailure::None;
         report = pc.PortName + " " + Text(Msg::PortOpened);
         return 1;
     }
-    report = pc.PortName + " " + Text(Msg::PortFailedToOpen);
+    LastPortFailure = Port.LastOpenFailure();
+    switch (LastPortFailure) {
+        case PortOpenFailure::InUse:
+            // Replugging the cable would not help: another program must let go.
+            report = PortInUseReport();
+            break;
+        case PortOpenFailure::BaudRate:
+            // A rate the checks above let through but the device cannot take.
+            report = pc.PortName + " " + Text(Msg::InvalidPortBaudRate);
+            break;
+        default:
+            report = pc.PortName + " " + Text(Msg::PortFailedToOpen);
+            break;
+    }
     return 0;
+}
+
+std::string Terminal::PortInUseReport() const {
+    return App.PcPort.PortName + " " + Text(Msg::PortFailedToOpen) + " " + kPortInUseText;
 }
 
 void Terminal::ClosePcPort(bool wait) {

@@ -17,6 +17,7 @@
 #include "engine/HostModuleInfo.h"
 #include "engine/SubModuleInfo.h"
 #include "engine/TxRing.h"
+#include "serial/SerialPort.h"
 
 class CKOVAApp;
 class EventLoop;
@@ -68,7 +69,14 @@ public:
 
     // ---- PC port ----
     // Checks the port parameters and opens the port; the report is for the status window.
+    // LastPortFailure tells why the port did not open.
     int OpenPcPort(std::string& report);
+    PortOpenFailure LastPortFailure = PortOpenFailure::None;
+    // Added to "Port failed to open." when another program holds the port.
+    // The text table has no row for it, so it is the same in every language.
+    static constexpr const char* kPortInUseText = "(in use by another program)";
+    // "<port> Port failed to open. (in use by another program)"
+    std::string PortInUseReport() const;
     void ClosePcPort(bool wait);
 
     // ---- transmit queue ----

@@ -34,11 +34,23 @@ int CSerialPort::WriteTimeoutMs(uint32_t baudRate, int count) {
 int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBits, int stopBits,
                       int parity) {
     Close();
+    openFailure_ = PortOpenFailure::Other;
     if (portName.empty() || portName.front() != '/') return 0;
     if (!wake_.Create()) return 0;
-    if (tty_.Open(portName, {baudRate, dataBits, stopBits, parity}) != TtyStatus::Ok) {
-        Close();
-        return 0;
+    switch (tty_.Open(portName, {baudRate, dataBits, stopBits, parity})) {
+        case TtyStatus::Ok:
+            break;
+        case TtyStatus::Busy:
+            openFailure_ = PortOpenFailure::InUse;
+            Close();
+            return 0;
+        case TtyStatus::UnsupportedBaudRate:
+            openFailure_ = PortOpenFailure::BaudRate;
+            Close();
+            return 0;
+        default:
+            Close();
+            return 0;
     }
 
     uint32_t status = 0;
@@ -66,6 +78,7 @@ int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBi
         Close();
         return 0;
     }
+    openFailure_ = PortOpenFailure::None;
     poster_(kMsgLineEvent, kLineEventCtsChanged, status);
     return 1;
 }

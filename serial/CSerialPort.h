@@ -55,6 +55,7 @@ public:
     // Stops and joins the reader, discards both driver queues, restores the
     // device's settings, releases it and empties the receive ring. Harmless when
     // not open or after a failed Open.
+    PortOpenFailure LastOpenFailure() const override { return openFailure_; }
     void Close() override;
     bool IsOpen() const override;
     // Hands `count` bytes to the driver and returns how many it took. Waits for
@@ -88,6 +89,7 @@ private:
     std::thread reader_;
     ByteRing receiveRing_;
     uint32_t baudRate_ = 0;
+    PortOpenFailure openFailure_ = PortOpenFailure::None;
 
     std::atomic<bool> running_{false};
     std::atomic<bool> deviceLost_{false};

@@ -31,6 +31,14 @@ inline constexpr int kParityNone = 0;
 inline constexpr int kParityOdd = 1;
 inline constexpr int kParityEven = 2;
 
+// Why the last Open failed, as far as the operator can act on it.
+enum class PortOpenFailure {
+    None,         // the last Open succeeded
+    InUse,        // another program holds the device
+    BaudRate,     // the device cannot be set to the baud rate asked for
+    Other,        // missing, no access, not a terminal, a setting refused, ...
+};
+
 // Thread-safe hand-over of a message to the UI thread (never waits for it).
 using PortMessagePoster = std::function<void(uint32_t message, uint32_t wParam, uint32_t lParam)>;
 
@@ -43,6 +51,8 @@ public:
     // after a successful open.
     virtual int Open(const std::string& portName, uint32_t baudRate, int dataBits, int stopBits,
                      int parity) = 0;
+    // Why the last Open returned 0 (None after a successful one).
+    virtual PortOpenFailure LastOpenFailure() const { return PortOpenFailure::Other; }
     // Stops the reader and releases the device; harmless when not open.
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;

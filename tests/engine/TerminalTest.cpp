@@ -41,7 +41,7 @@ TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     EXPECT_EQ(terminal.OpenPcPort(report), 0);
     EXPECT_EQ(report, "Invalid COM port number!");
     app.PcPort.PortName = "/dev/ttyUSB0";
-    for (const char* bad : {"150", "450", "38400", "abc"}) {
+    for (const char* bad : {"150", "450", "38400", "abc", "9600x", "-300", "99999999999999999999"}) {
         app.PcPort.BaudRate = bad;
         EXPECT_EQ(terminal.OpenPcPort(report), 0);
         EXPECT_EQ(report, "Invalid port's BAUD_RATE!") << bad;
@@ -53,8 +53,18 @@ TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     EXPECT_EQ(port.OpenCalls, 0);
     app.PcPort.ParityBit = "NONE";
     port.OpenSucceeds = false;
-    EXPECT_EQ(terminal.OpenPcPort(report), 0);
-    EXPECT_EQ(report, "/dev/ttyUSB0 Port failed to open.");
+    const std::pair<PortOpenFailure, const char*> failures[] = {
+        {PortOpenFailure::Other, "/dev/ttyUSB0 Port failed to open."},
+        {PortOpenFailure::InUse, "/dev/ttyUSB0 Port failed to open. (in use by another program)"},
+        // A multiple of 300 that the device has no speed for.
+        {PortOpenFailure::BaudRate, "/dev/ttyUSB0 Invalid port's BAUD_RATE!"},
+    };
+    for (const auto& [failure, text] : failures) {
+        port.Failure = failure;
+        EXPECT_EQ(terminal.OpenPcPort(report), 0);
+        EXPECT_EQ(report, text);
+        EXPECT_EQ(terminal.LastPortFailure, failure);
+    }
     port.OpenSucceeds = true;
     app.PcPort.BaudRate = "19200";
     EXPECT_EQ(terminal.OpenPcPort(report), 1);
