@@ -43,6 +43,11 @@ uint32_t DownloadDispatcher::JobBitFor(const std::string& type) {
 }
 
 void DownloadDispatcher::FileEnded(bool completed) {
+    if (completed && T.ReceiveLossCount != receiveLossesAtStart_) {
+        // The machine's answers that decide the protocol may be among the lost bytes.
+        T.ShowStatus(Terminal::kReceiveLostText, 0);
+        completed = false;
+    }
     if (completed) {
         ++result_.FilesCompleted;
     } else {
@@ -109,6 +114,7 @@ bool DownloadDispatcher::StartNextFile(int& result) {
         // The job may end within StartJob (a declined prompt); state 40 then
         // goes on with the next file, so nothing here may follow the start.
         State = 40;
+        receiveLossesAtStart_ = T.ReceiveLossCount;
         T.StartJob(bit);
         result = 0;
         return true;

@@ -45,6 +45,7 @@ private:
     static constexpr int kDialogOpen = 31;
 
     RunResult result_;
+    uint32_t receiveLossesAtStart_ = 0;   // Terminal::ReceiveLossCount when the file started
     int64_t sentBefore_ = 0;
     bool fileOpen_ = false;
 };

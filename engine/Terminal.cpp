@@ -64,8 +64,10 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::LineEvent: OnLineEvent(wParam, lParam); return 0;
         case WindowMsg::ReceiveOverflow:
             // The reader already dropped the block; tell the operator once per report.
+            ++ReceiveLossCount;
             View.AskMessageBox("Receive buffer over!", MessageBoxKind::Ok);
             return 0;
+        case WindowMsg::PortLost: OnPortLost(); return 0;
         case WindowMsg::StartUpload: StartUnlessActive(JobBit::UploadDispatcher); return 1;
         case WindowMsg::StartDownload: StartUnlessActive(JobBit::DownloadDispatcher); return 1;
         case WindowMsg::StartSystemDownload: StartUnlessActive(JobBit::SystemDispatcher); return 1;
@@ -236,6 +238,19 @@ int Terminal::OpenPcPort(std::string& report) {
             break;
     }
     return 0;
+}
+
+void Terminal::OnPortLost() {
+    if (!Port.IsOpen()) return;
+    if (StatusFlags & Status::SubConnected) HangUpMissed = true;
+    ShowStatus(Msg::CheckUsbUartPort, 1);
+    Tx.Clear();
+    WriteFailCount = 0;
+    StatusFlags &= ~Status::CtsOn;
+    ClosePcPort(false);
+    // Every waiting state takes a cancel; what the jobs queue while they unwind
+    // goes nowhere, since the port is closed.
+    if (Engine.ActiveJobs != 0) PostJobEvent(EV_CANCEL);
 }
 
 std::string Terminal::PortInUseReport() const {

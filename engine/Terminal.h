@@ -86,6 +86,18 @@ public:
     int QueueBlock(const uint8_t* data, int count);   // always stuffed
     void TransmitPump();
 
+    // ---- a port that went away (0x408) and received bytes that were lost (0x407) ----
+    // The device is gone: the running jobs are cancelled at once instead of
+    // waiting out their time-outs, and the port is closed.
+    void OnPortLost();
+    // Counts receive overflows; a transfer that saw one ends with kReceiveLostText.
+    uint32_t ReceiveLossCount = 0;
+    static constexpr const char* kReceiveLostText =
+        "Received bytes were lost: the machine's answers may have been missed.";
+    // The last disconnect ended without the host module's DISCONNECT (or the
+    // port went away while a sub module was connected): the module may still be up.
+    bool HangUpMissed = false;
+
     // ---- receive path (message 0x405) and line events (0x406) ----
     void OnReceived();
     void OnLineEvent(uint32_t mask, uint32_t modemStatus);

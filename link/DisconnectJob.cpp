@@ -45,7 +45,10 @@ int DisconnectJob::Run(uint32_t event) {
 
     switch (State) {
         case 0:
+            T.HangUpMissed = false;
             if (!(T.StatusFlags & Status::HostConfirmed)) {
+                // A module that was connected cannot be reached to hang it up.
+                T.HangUpMissed = (T.StatusFlags & Status::SubConnected) != 0;
                 T.StatusFlags &= ~Status::SubConnected;
                 State = JobState::Finish;
                 return 1;
@@ -127,6 +130,7 @@ int DisconnectJob::Run(uint32_t event) {
             }
             if (timeout) {
                 T.ShowStatus(Msg::NoResponseFromMc, 0);
+                T.HangUpMissed = true;
                 State = JobState::Finish;
                 return 1;
             }
@@ -150,6 +154,7 @@ int DisconnectJob::Run(uint32_t event) {
             }
             if (timeout) {
                 T.ShowStatus(Msg::NoResponseFromMc, 0);
+                T.HangUpMissed = true;
                 State = JobState::Finish;
                 return 1;
             }

@@ -104,7 +104,7 @@ int CSerialPort::Write(const uint8_t* data, int count) {
     size_t written = 0;
     const TtyStatus status =
         tty_.Write(data, static_cast<size_t>(count), WriteTimeoutMs(baudRate_, count), written);
-    if (status == TtyStatus::HungUp) deviceLost_.store(true);
+    if (status == TtyStatus::HungUp) DeviceLost();
     if (written > 0) {
         writeCount_.fetch_add(1, std::memory_order_release);
         wake_.Signal();
@@ -132,6 +132,10 @@ uint32_t CSerialPort::ReadModemStatus() {
             break;
     }
     return modemStatus_.load();
+}
+
+void CSerialPort::DeviceLost() {
+    if (!deviceLost_.exchange(true)) poster_(kMsgPortLost, 0, 0);
 }
 
 bool CSerialPort::ReceiveBatch() {
@@ -180,7 +184,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
         const int ready = ::poll(fds, deviceUp ? 2 : 1, timeoutMs);
         if (ready < 0 && errno != EINTR) {
             // Only a broken descriptor set gets here; waiting on it again would spin.
-            deviceLost_.store(true);
+            DeviceLost();
             continue;
         }
         if (ready > 0 && (fds[0].revents & POLLIN)) wake_.Drain();
@@ -191,7 +195,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
             const bool readOk = ReceiveBatch();
             // Hang-up and error stay signalled for good: watching further would spin.
             if (!readOk || (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL))) {
-                deviceLost_.store(true);
+                DeviceLost();
                 continue;
             }
         }
@@ -206,7 +210,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
                 if ((status & kModemCts) != lastCts) events |= kLineEventCtsChanged;
                 lastCts = status & kModemCts;
             } else if (result == TtyStatus::HungUp) {
-                deviceLost_.store(true);
+                DeviceLost();
                 continue;
             } else {
                 watchModemLines = false;

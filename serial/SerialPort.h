@@ -6,6 +6,8 @@
 //   kMsgReceived      (0x405, 0, 0)          after a batch of bytes was stored
 //   kMsgLineEvent     (0x406, mask, modem)   transmit empty (0x4) and/or CTS changed (0x8)
 //   kMsgReceiveOverflow (0x407, 0, 0)        a received block did not fit and was dropped
+//   kMsgPortLost        (0x408, 0, 0)        the device went away (unplugged, peer closed);
+//                                            posted once, the port stays open until Close
 // Everything else (open, close, write, taking bytes) happens on the UI thread.
 
 #include <cstdint>
@@ -15,6 +17,7 @@
 inline constexpr uint32_t kMsgReceived = 0x405;
 inline constexpr uint32_t kMsgLineEvent = 0x406;
 inline constexpr uint32_t kMsgReceiveOverflow = 0x407;
+inline constexpr uint32_t kMsgPortLost = 0x408;
 
 // Line events reported with kMsgLineEvent.
 inline constexpr uint32_t kLineEventTxEmpty = 0x4;

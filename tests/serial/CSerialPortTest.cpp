@@ -432,6 +432,8 @@ TEST_F(CSerialPortTest, HangUpStopsTheReaderAndFailsWrites) {
     EXPECT_EQ(Write(port, "AT\r"), 0);
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(port.ReceivedCount(), 10) << "bytes received before the hang-up stay takeable";
+    // The UI thread is told once, without having to write first.
+    EXPECT_EQ(log.Count(kMsgPortLost), 1);
 
     port.Close();
     EXPECT_FALSE(port.IsOpen());
