@@ -248,9 +248,12 @@ void Terminal::OnPortLost() {
     WriteFailCount = 0;
     StatusFlags &= ~Status::CtsOn;
     ClosePcPort(false);
-    // Every waiting state takes a cancel; what the jobs queue while they unwind
-    // goes nowhere, since the port is closed.
-    if (Engine.ActiveJobs != 0) PostJobEvent(EV_CANCEL);
+    // The jobs unwind as on the Cancel button, whatever events their state
+    // waits for; what they queue meanwhile goes nowhere, the port is closed.
+    if (Engine.ActiveJobs != 0) {
+        Engine.EventMask |= EV_CANCEL;
+        PostJobEvent(EV_CANCEL);
+    }
 }
 
 std::string Terminal::PortInUseReport() const {

@@ -34,6 +34,7 @@ TEST_F(DownloadInterruptionTest, VanishedPortEndsTheRunningDownloadAtOnce) {
     // Well inside the job's own 10 s time-out.
     EXPECT_LT(loop.NowMs() - lost, 1000u);
     EXPECT_TRUE(Shown("Check USB-UART port."));
+    EXPECT_TRUE(Shown("Downloading canceled."));
     EXPECT_FALSE(Shown("Downloading complete."));
     EXPECT_NE(LastRun().EndState, JobState::Completed);
     EXPECT_EQ(LastRun().FilesNotCompleted, 1);
