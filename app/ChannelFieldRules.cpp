@@ -136,9 +136,9 @@ std::string CheckChannelField(std::string_view name, std::string_view value)
     return {};
 }
 
-std::string CheckChannelConfig(const ChannelConfig& config)
+std::vector<std::pair<const char*, std::string>> ChannelFieldTexts(const ChannelConfig& config)
 {
-    const std::pair<const char*, std::string_view> fields[] = {
+    return {
         {ChannelValue::SubSerial, config.SubSerial},
         {ChannelValue::McType, config.McType},
         {ChannelValue::McName, config.McName},
@@ -149,14 +149,16 @@ std::string CheckChannelConfig(const ChannelConfig& config)
         {ChannelValue::McDelayBitSys, config.McDelayBit_sys},
         {ChannelValue::NcdFileFolder, config.NcdFileFolder},
         {ChannelValue::PnrEtx, config.PnrEtx},
+        {ChannelValue::PnrPName, std::to_string(config.PnrPName)},
     };
-    for (const auto& [name, value] : fields) {
+}
+
+std::string CheckChannelConfig(const ChannelConfig& config)
+{
+    for (const auto& [name, value] : ChannelFieldTexts(config)) {
         if (std::string report = CheckChannelField(name, value); !report.empty()) {
             return report;
         }
-    }
-    if (config.PnrPName != 0 && config.PnrPName != 1) {
-        return "PNR P_NAME must be one of 0, 1";
     }
     return {};
 }

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 struct ChannelConfig;
 
@@ -25,6 +27,10 @@ std::string CheckChannelField(std::string_view name, std::string_view value);
 // The report for the first bad field of a whole record, or "" when every field
 // is good. McDelayBit_sys is checked only when it is not empty.
 std::string CheckChannelConfig(const ChannelConfig& config);
+
+// Every stored value of a record as text, with its value name, in the order
+// the values are stored (PNR P_NAME as its decimal text).
+std::vector<std::pair<const char*, std::string>> ChannelFieldTexts(const ChannelConfig& config);
 
 // True for a stored value name of a channel (SubSerial ... PNR P_NAME).
 bool IsChannelValueName(std::string_view name);

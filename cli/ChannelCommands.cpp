@@ -101,20 +101,11 @@ int RunShow(CliContext& context, int channel)
     if (!stored) {
         return CliFailure(context, NoRecordText(channel));
     }
-    const std::pair<const char*, std::string> fields[] = {
-        {ChannelValue::SubSerial, config.SubSerial},
-        {ChannelValue::McType, config.McType},
-        {ChannelValue::McName, config.McName},
-        {ChannelValue::McBaudRate, config.McBaudRate},
-        {ChannelValue::McDataBit, config.McDataBit},
-        {ChannelValue::McParityBit, config.McParityBit},
-        {ChannelValue::McDelayBit, config.McDelayBit},
-        {ChannelValue::NcdFileFolder, config.NcdFileFolder},
-        {ChannelValue::PnrEtx, config.PnrEtx},
-        {ChannelValue::PnrPName, std::to_string(config.PnrPName)},
-    };
-    for (const auto& [name, value] : fields) {
-        context.Out << name << '=' << EscapedText(value) << '\n';
+    for (const auto& [name, value] : ChannelFieldTexts(config)) {
+        // The system delay bits belong to the system download, not to the record shown.
+        if (std::string_view(name) != ChannelValue::McDelayBitSys) {
+            context.Out << name << '=' << EscapedText(value) << '\n';
+        }
     }
     context.Out.flush();
     return kExitOk;

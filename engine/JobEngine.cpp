@@ -12,16 +12,25 @@ void JobEngine::Register(Job& job) {
     if (std::has_single_bit(job.Bit)) jobs_[std::countr_zero(job.Bit)] = &job;
 }
 
+uint32_t JobEngine::RegisteredJobs() const {
+    uint32_t bits = 0;
+    for (std::size_t i = 0; i < jobs_.size(); ++i) {
+        if (jobs_[i] != nullptr) bits |= 1u << i;
+    }
+    return bits;
+}
+
 Job* JobEngine::JobFor(uint32_t bit) const {
     if (!std::has_single_bit(bit)) return nullptr;
     return jobs_[std::countr_zero(bit)];
 }
 
-void JobEngine::StartJob(uint32_t bit) {
-    ActiveJobs |= bit;
+bool JobEngine::StartJob(uint32_t bit) {
     Job* job = JobFor(bit);
-    if (job == nullptr) return;
+    if (job == nullptr) return false;
+    ActiveJobs |= bit;
     if (job->Run(EV_START) != 0) DispatchJobs(EV_CONTINUE);
+    return true;
 }
 
 void JobEngine::PostJobEvent(uint32_t code) {

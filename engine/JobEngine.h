@@ -16,8 +16,9 @@ public:
 
     // Sets the bit and calls that job with EV_START at once, even inside a
     // dispatch. A non-zero result is followed by a dispatch of EV_CONTINUE.
-    // A bit without a job only sets the bit.
-    void StartJob(uint32_t bit);
+    // A bit without a registered job is refused (returns false, sets nothing):
+    // an active bit that no job serves would swallow every event, Cancel too.
+    bool StartJob(uint32_t bit);
     // Filters the code through EventMask and dispatches what is left.
     void PostJobEvent(uint32_t code);
     // Runs or queues one event; returns the last job result.
@@ -26,6 +27,8 @@ public:
     bool IsActive(uint32_t bits) const { return (ActiveJobs & bits) != 0; }
     // Whether a job has been registered for `bit`.
     bool HasJob(uint32_t bit) const { return JobFor(bit) != nullptr; }
+    // The bits that have a registered job.
+    uint32_t RegisteredJobs() const;
 
     uint32_t ActiveJobs = 0;
     uint32_t EventMask;

@@ -53,7 +53,9 @@ void Terminal::ClearReply() {
 // ---- messages -----------------------------------------------------------------
 
 void Terminal::StartUnlessActive(uint32_t bit) {
-    if (!Engine.IsActive(bit)) Engine.StartJob(bit);
+    if (Engine.IsActive(bit)) return;
+    // A function whose job this build does not have is refused, not left hanging.
+    if (!Engine.StartJob(bit)) ShowStatus(Msg::HasBeenCanceled, 1);
 }
 
 intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lParam) {
@@ -216,10 +218,12 @@ int Terminal::OpenPcPort(std::string& report) {
         report = Text(Msg::InvalidPortParityBit);
         return 0;
     }
+    ForgetPortState();
     if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), static_cast<int>(dataBits),
                   static_cast<int>(stopBits), parity) &&
         Port.IsOpen()) {
         LastPortFailure = PortOpenFailure::None;
+        if (Port.ReadModemStatus() & kModemCts) StatusFlags |= Status::CtsOn;
         report = pc.PortName + " " + Text(Msg::PortOpened);
         return 1;
     }
@@ -244,9 +248,6 @@ void Terminal::OnPortLost() {
     if (!Port.IsOpen()) return;
     if (StatusFlags & Status::SubConnected) HangUpMissed = true;
     ShowStatus(Msg::CheckUsbUartPort, 1);
-    Tx.Clear();
-    WriteFailCount = 0;
-    StatusFlags &= ~Status::CtsOn;
     ClosePcPort(false);
     // The jobs unwind as on the Cancel button, whatever events their state
     // waits for; what they queue meanwhile goes nowhere, the port is closed.
@@ -260,9 +261,19 @@ std::string Terminal::PortInUseReport() const {
     return App.PcPort.PortName + " " + Text(Msg::PortFailedToOpen) + " " + kPortInUseText;
 }
 
+void Terminal::ForgetPortState() {
+    // Bytes queued for one port must never reach the next one (a "+++" left
+    // for an adapter with CTS off would land in front of the terminal's next
+    // answer), and the next port's modem lines are its own.
+    Tx.Clear();
+    WriteFailCount = 0;
+    StatusFlags &= ~(Status::CtsOn | Status::PacingPause);
+}
+
 void Terminal::ClosePcPort(bool wait) {
     if (wait && (StatusFlags & Status::HostConfirmed)) Loop.Sleep(10);
     Port.Close();
+    ForgetPortState();
     StatusFlags &= ~(Status::LinkIdle | Status::HostConfirmed | Status::SubConnected);
     ShowStatus(App.PcPort.PortName + " " + Text(Msg::PortClosed), 0);
 }

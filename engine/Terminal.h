@@ -57,7 +57,7 @@ public:
     void ShowStatus(Msg row, int mode = 0) { ShowStatus(Text(row), mode); }
 
     // ---- job engine ----
-    void StartJob(uint32_t bit) { Engine.StartJob(bit); }
+    bool StartJob(uint32_t bit) { return Engine.StartJob(bit); }
     void PostJobEvent(uint32_t code) { Engine.PostJobEvent(code); }
     // Records the byte the receive path should recognise and returns it for sending.
     uint8_t ExpectEcho(uint8_t byte);
@@ -190,6 +190,9 @@ public:
 
 private:
     void StartUnlessActive(uint32_t bit);
+    // Empties the transmit queue and forgets the port's write failures and
+    // modem bits, on every open and close of the PC port.
+    void ForgetPortState();
     void OnIdleTimer();
     void OnPacingTimer();
     void ReArmIdleTimer();

@@ -13,6 +13,15 @@ int ClosePortJob::Run(uint32_t event) {
     switch (State) {
         case 0:
             T.RefreshPages();
+            State = kAwaitLinkJobs;
+            return 1;
+
+        case kAwaitLinkJobs:
+            // Those jobs outrank this one, so it is called again once they end.
+            if (T.Engine.IsActive(JobBit::HostCheck | JobBit::Connect | JobBit::ModuleSetup |
+                                  JobBit::Disconnect)) {
+                return 0;
+            }
             State = 10;
             if (T.StatusFlags & Status::SubConnected) {
                 // Continues in state 10 once the disconnect has finished.

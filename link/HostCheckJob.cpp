@@ -194,7 +194,7 @@ int HostCheckJob::Run(uint32_t event) {
         }
 
         case JobState::Finish:
-            return FinishJob();
+            return FinishJobOfferingConnection();
 
         default:
             State = JobState::Finish;

@@ -111,6 +111,10 @@ int ModuleSetupJob::AwaitReply(uint32_t event, int next, Msg failure, uint8_t& r
     return 0;
 }
 
+void ModuleSetupJob::RestoreCallersMask() {
+    T.Engine.EventMask = T.Engine.ActiveJobs == 0 ? 0 : callersMask_;
+}
+
 int ModuleSetupJob::Run(uint32_t event) {
     ApplyStartAndCancel(event);
     const ChannelConfig& channel = T.App.CurrentChannel;
@@ -120,6 +124,7 @@ int ModuleSetupJob::Run(uint32_t event) {
     switch (State) {
         case 0:
             T.StatusFlags &= ~Status::SubSetUp;
+            callersMask_ = T.Engine.EventMask;
             T.Engine.EventMask = EV_TIMEOUT | EV_DATA;
             if (!(T.StatusFlags & Status::SubConnected)) {
                 State = JobState::Finish;
@@ -210,6 +215,7 @@ int ModuleSetupJob::Run(uint32_t event) {
             T.Engine.ActiveJobs &= ~Bit;
             T.ReplyByteArmed = false;
             T.ClearReply();
+            RestoreCallersMask();
             T.PostJobEvent(EV_CANCEL);
             return 1;
 
@@ -221,7 +227,7 @@ int ModuleSetupJob::Run(uint32_t event) {
         case JobState::Finish:
             // The set-up's bytes are no reply for whoever reads the link next.
             T.Engine.ActiveJobs &= ~Bit;
-            if (T.Engine.ActiveJobs == 0) T.Engine.EventMask = 0;
+            RestoreCallersMask();
             T.ReplyByteArmed = false;
             T.ClearReply();
             FailText.clear();

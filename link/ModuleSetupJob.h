@@ -38,4 +38,11 @@ private:
     int AwaitEcho(uint32_t event, int next, Msg failure = Msg::FailedToSetupModule);
     int AwaitReply(uint32_t event, int next, Msg failure, uint8_t& reply);
     void Fail(Msg failure);
+    // Hands the caller back the event mask it had when the set-up started.
+    void RestoreCallersMask();
+
+    // The set-up listens only for its echoes and replies while it runs; the
+    // job that started it (a connect under a download) gets its own mask,
+    // Cancel included, back when the set-up ends.
+    uint32_t callersMask_ = 0;
 };

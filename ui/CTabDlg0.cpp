@@ -81,6 +81,7 @@ ProgramPageInput CTabDlg0::Input() const {
     ProgramPageInput input;
     input.StatusFlags = terminal_.StatusFlags;
     input.ActiveJobs = terminal_.Engine.ActiveJobs;
+    input.RegisteredJobs = terminal_.Engine.RegisteredJobs();
     input.Channel = terminal_.App.CurrentChannel;
     input.SubModuleType = terminal_.SubInfo.SubModuleType;
     input.SubModuleVersion = terminal_.SubInfo.SubModuleVersion;

@@ -118,6 +118,22 @@ TEST_F(PanasertRs232DownloadTest, BadChecksumIsAnsweredWithA1AndTheFifthFailureA
     EXPECT_EQ(LastRun().FilesNotCompleted, 1);
 }
 
+TEST_F(PanasertRs232DownloadTest, CancelWorksWhenTheDownloadMadeTheConnectionItself) {
+    std::string longFile;
+    for (int i = 0; i < 200; ++i) longFile += "N" + std::to_string(1000 + i) + "X100Y200\r\n";
+    WriteNc("LONG.NCD", longFile);
+    Choose({"LONG.NCD"});
+    view.ChannelToSelect = 2;
+    Post(WindowMsg::StartDownload);   // not connected: the dispatcher connects
+    ASSERT_TRUE(loop.RunUntil([&] { return DataFrames().size() >= 5; }, 120000));
+
+    Post(WindowMsg::Cancel);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("Downloading canceled."));
+    EXPECT_EQ(machine.Aborts(), 1);
+    EXPECT_LT(DataFrames().size(), 200u);
+}
+
 TEST_F(PanasertRs232DownloadTest, MachineThatFallsSilentTimesOut) {
     WriteNc("P.NCD", "N001\r\nN002\r\n");
     machine.SetStopAfterFrames(3);   // A2, C0, the first line

@@ -4,6 +4,7 @@
 #include "engine/Job.h"
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
+#include "engine/WindowMessages.h"
 #include "support/EngineFixture.h"
 
 namespace {
@@ -133,4 +134,21 @@ TEST_F(JobEngineTest, TimerFiveHundredPostsOneTimeout) {
     (void)job;
 }
 
+}  // namespace
+
+namespace {
+TEST_F(JobEngineTest, AFunctionWithoutAJobIsRefusedAndCancelStillWorks) {
+    // Upload and system download are offered by the window but may have no job
+    // behind them: their start must not leave a bit that swallows every event.
+    Add(JobBit::Scan, "scan");
+    EXPECT_FALSE(terminal.Engine.StartJob(JobBit::UploadDispatcher));
+    terminal.HandleMessage(WindowMsg::StartSystemDownload, 0, 0);
+    EXPECT_EQ(terminal.Engine.ActiveJobs, 0u);
+    EXPECT_TRUE(view.HasStatus(terminal.Text(Msg::HasBeenCanceled)));
+
+    terminal.StartJob(JobBit::Scan);
+    terminal.PostJobEvent(EV_CANCEL);
+    EXPECT_EQ(log, (std::vector<std::string>{"scan:1", "scan:256"}));
+    EXPECT_EQ(terminal.Engine.RegisteredJobs(), JobBit::Scan);
+}
 }  // namespace

@@ -7,6 +7,7 @@
 #include "engine/StatusBits.h"
 #include "engine/WindowMessages.h"
 #include "serial/SerialPort.h"
+#include "support/WaitingJob.h"
 #include "support/EngineFixture.h"
 
 namespace {
@@ -77,8 +78,29 @@ TEST_F(TerminalTest, ClosingThePortClearsTheLinkBits) {
     terminal.StatusFlags = Status::HostConfirmed | Status::SubConnected | Status::LinkIdle | Status::CtsOn;
     terminal.ClosePcPort(true);
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(terminal.StatusFlags, Status::CtsOn);
+    EXPECT_EQ(terminal.StatusFlags, 0u);
     EXPECT_EQ(view.StatusLines.back(), "1> /dev/ttyUSB0 Port closed.");
+}
+
+TEST_F(TerminalTest, NothingQueuedForOnePortReachesTheNext) {
+    // An adapter with nothing on it: CTS off, so "+++" stays queued and the
+    // writes fail.
+    std::string report;
+    port.Modem = 0;
+    terminal.OpenPcPort(report);
+    terminal.QueueText("+++\r", true);
+    terminal.WriteFailCount = 7;
+    EXPECT_FALSE(terminal.StatusFlags & Status::CtsOn);
+    terminal.ClosePcPort(false);
+
+    port.Modem = kModemCts;
+    port.Written.clear();
+    ASSERT_EQ(terminal.OpenPcPort(report), 1);
+    EXPECT_EQ(terminal.Tx.Count(), 0);
+    EXPECT_EQ(terminal.WriteFailCount, 0);
+    EXPECT_TRUE(terminal.StatusFlags & Status::CtsOn);   // the new port's own line
+    terminal.QueueText("AT\r", true);
+    EXPECT_EQ(port.Written, "AT\r");
 }
 
 TEST_F(TerminalTest, DownloadTimeShowsElapsedAndRemainingOncePerSecond) {
@@ -119,6 +141,7 @@ protected:
 };
 
 TEST_F(IdleTimerTest, AnIdleLinkIsDroppedAfterTheIdleTime) {
+    terminal.AddJob<WaitingJob>(JobBit::Disconnect);
     EXPECT_EQ(loop.TimerInterval(501), 30000u);
     loop.RunFor(30000);
     EXPECT_TRUE(view.HasStatus("Disconnected by timeout."));
@@ -170,8 +193,8 @@ TEST_F(IdleTimerTest, HugeOrNegativeIdleTimesNeitherWrapNorGoOff) {
 
 TEST_F(TerminalTest, Timer502FollowsCtsAndResumesThePump) {
     std::string report;
-    terminal.OpenPcPort(report);
     port.Modem = 0;
+    terminal.OpenPcPort(report);
     terminal.QueueText("AB", false);
     loop.SetTimer(502, 1000);
     loop.RunFor(1000);

@@ -5,6 +5,7 @@
 #include "engine/StatusBits.h"
 #include "engine/WindowMessages.h"
 #include "serial/SerialPort.h"
+#include "support/WaitingJob.h"
 #include "support/EngineFixture.h"
 
 namespace {
@@ -98,6 +99,7 @@ TEST_F(TransmitPumpTest, TheEleventhFailedWriteDropsTheQueueAndRestartsThePortJo
     EXPECT_EQ(terminal.WriteFailCount, 10);
     EXPECT_TRUE(view.Boxes.empty());
     EXPECT_EQ(terminal.Tx.Count(), 1);
+    terminal.AddJob<WaitingJob>(JobBit::HostCheck);
     terminal.TransmitPump();
     EXPECT_EQ(view.Boxes, (std::vector<std::string>{"Check USB-UART port."}));
     EXPECT_EQ(terminal.Tx.Count(), 0);

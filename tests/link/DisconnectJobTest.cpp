@@ -183,3 +183,33 @@ TEST_F(ChattyMachineTest, EndlessDataDoesNotHoldTheDisconnect) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(DisconnectJobTest, ClosingDuringAHangUpLetsItFinishOnce) {
+    Connected(2);
+    terminal.StatusFlags |= Status::EndAfterClose;
+    Post(WindowMsg::StartDisconnect);
+    // The host module is back in command mode when the window closes.
+    ASSERT_TRUE(loop.RunUntil([&] { return PcBytes().find("+++") != std::string::npos; }, 10000));
+    Post(WindowMsg::StartClosePort);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_EQ(PcBytes(), std::string("\x88\x82\x8F\x94+++ATH\r"));   // nothing replayed
+    EXPECT_FALSE(Shown("No response from MC!"));
+    EXPECT_FALSE(host.IsLinked());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(view.Ended);
+}
+
+TEST_F(DisconnectJobTest, ClosingDuringADialHangsUpTheLinkItMade) {
+    ASSERT_TRUE(ConfirmHost());
+    terminal.StatusFlags |= Status::EndAfterClose;
+    view.ChannelToSelect = 1;
+    Post(WindowMsg::StartConnect);
+    ASSERT_TRUE(loop.RunUntil([&] { return PcBytes().find("ATD") != std::string::npos; }, 5000));
+    Post(WindowMsg::StartClosePort);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_FALSE(host.IsLinked());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(view.Ended);
+}
+}  // namespace

@@ -18,8 +18,14 @@ std::string Text(Msg row) {
     }
 }
 
-ProgramPageInput Connected(const char* type) {
+ProgramPageInput Idle() {
     ProgramPageInput in;
+    in.RegisteredJobs = JobBit::AllJobs;
+    return in;
+}
+
+ProgramPageInput Connected(const char* type) {
+    ProgramPageInput in = Idle();
     in.StatusFlags = Status::SubConnected | Status::HostConfirmed;
     in.Channel.Channel = 4;
     in.Channel.McName = "Line 4";
@@ -48,7 +54,7 @@ TEST(ProgramPageModel, ConnectedStatusLineNamesTheModule) {
 }
 
 TEST(ProgramPageModel, DisconnectedPageOffersEveryCommand) {
-    ProgramPageView view = ProgramPageModel::Build(ProgramPageInput{}, Text);
+    ProgramPageView view = ProgramPageModel::Build(Idle(), Text);
     EXPECT_EQ(view.StatusLine, "Disconnected");
     EXPECT_EQ(view.ConnectCaption, "Connect");
     EXPECT_TRUE(view.ConnectEnabled && view.DownloadEnabled && view.UploadEnabled && view.SystemDownloadEnabled);
@@ -67,6 +73,15 @@ TEST(ProgramPageModel, SystemDownloadOnlyForMachinesThatTakeSystemPrograms) {
     }
     for (const char* type : {"TDK/VC5", "UNIVERSAL"}) {
         EXPECT_TRUE(ProgramPageModel::Build(Connected(type), Text).SystemDownloadEnabled) << type;
+    }
+}
+
+TEST(ProgramPageModel, CommandsWithoutAJobStayDisabled) {
+    for (ProgramPageInput in : {Idle(), Connected("UNIVERSAL")}) {
+        in.RegisteredJobs = JobBit::AllJobs & ~(JobBit::UploadDispatcher | JobBit::SystemDispatcher);
+        ProgramPageView view = ProgramPageModel::Build(in, Text);
+        EXPECT_FALSE(view.UploadEnabled || view.SystemDownloadEnabled);
+        EXPECT_TRUE(view.DownloadEnabled && view.ConnectEnabled);
     }
 }
 

@@ -59,12 +59,13 @@ ProgramPageView ProgramPageModel::Build(const ProgramPageInput& input, const Tex
         return view;
     }
     view.ConnectEnabled = true;
-    view.DownloadEnabled = true;
-    view.UploadEnabled = true;
+    view.DownloadEnabled = (input.RegisteredJobs & JobBit::DownloadDispatcher) != 0;
+    view.UploadEnabled = (input.RegisteredJobs & JobBit::UploadDispatcher) != 0;
     // System programs exist only for UNIVERSAL and TDK/VC5 machines; before a
     // connection the dispatcher asks for a suitable channel itself.
     view.SystemDownloadEnabled =
-        !connected || input.Channel.McType == "UNIVERSAL" || input.Channel.McType == "TDK/VC5";
+        (input.RegisteredJobs & JobBit::SystemDispatcher) != 0 &&
+        (!connected || input.Channel.McType == "UNIVERSAL" || input.Channel.McType == "TDK/VC5");
     view.StatusLineEnabled = connected;
     return view;
 }

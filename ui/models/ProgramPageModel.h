@@ -12,6 +12,7 @@
 struct ProgramPageInput {
     uint32_t StatusFlags = 0;
     uint32_t ActiveJobs = 0;
+    uint32_t RegisteredJobs = 0;  // the job bits that have a job behind them
     ChannelConfig Channel;        // the current channel
     int SubModuleType = 0;        // as the sub module reported it
     int SubModuleVersion = 0;     // in tenths: 31 is version 3.1
