@@ -45,10 +45,9 @@ int DisconnectJob::Run(uint32_t event) {
 
     switch (State) {
         case 0:
-            T.HangUpMissed = false;
             if (!(T.StatusFlags & Status::HostConfirmed)) {
                 // A module that was connected cannot be reached to hang it up.
-                T.HangUpMissed = (T.StatusFlags & Status::SubConnected) != 0;
+                if (T.StatusFlags & Status::SubConnected) T.HangUpMissed = true;
                 T.StatusFlags &= ~Status::SubConnected;
                 State = JobState::Finish;
                 return 1;
@@ -57,6 +56,7 @@ int DisconnectJob::Run(uint32_t event) {
                 State = JobState::Finish;
                 return 1;
             }
+            T.HangUpMissed = false;
             T.Engine.EventMask |= EV_TIMEOUT | EV_DATA;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted | Status::ShowReceived);
             T.RefreshPages();
