@@ -72,6 +72,9 @@ bool CKOVAApp::InitApplication(AppPlatform& platform, InstanceGuard guard)
     if (LanguageFilePath.empty()) {
         LanguageFilePath = FindLanguageFile(platform.ProgramFolder());
     }
+    // The file is read over the built-in table: a row it lacks or garbles
+    // keeps its built-in text instead of going empty.
+    SetDefaultMultiLanguageStr();
     if (LoadMultiLanguageFile() == 0) {
         SetDefaultMultiLanguageStr();
     }

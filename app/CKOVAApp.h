@@ -24,6 +24,7 @@
 #include "app/FontSetting.h"
 #include "app/PcPortConfig.h"
 #include "lang/MultiLanguageArray.h"
+#include "lang/MultiLanguageFile.h"
 
 class AppPlatform;
 class ChannelStore;
@@ -105,8 +106,13 @@ public:
     std::string GetMultiLanguageStr(int index) const;
     // Fills the built-in default table; returns its row count (277).
     int SetDefaultMultiLanguageStr();
-    // Reads the language file into the table; 0 means the file was not used.
+    // Reads the language file over the table (each line replaces the row its
+    // number names; rows the file lacks keep their text); 0 means the file was
+    // not used. LanguageFileState tells what the read found.
     int LoadMultiLanguageFile();
+    // One line for the status window when the language file used at start-up
+    // lacked rows or had broken lines; empty otherwise.
+    std::string LanguageFileWarning() const;
     // 1 when the language file was written, 0 otherwise (the old file stays whole).
     int SaveMultiLanguageFile();
     // Writes SetDefaultMultiLanguageStr.h into the current folder; 1 or 0.
@@ -119,6 +125,7 @@ public:
     MultiLanguageArray _arMultiLanguage;
     int _nLanguage = 0;
     std::string LanguageFilePath;   // full path of KOVA_M1002.TXT
+    LanguageFileReport LanguageFileState;   // what the last LoadMultiLanguageFile found
 
     // ---- state ----------------------------------------------------------------
     std::string Password = "7264";

@@ -17,7 +17,20 @@ std::string CKOVAApp::GetMultiLanguageStr(int index) const
 
 int CKOVAApp::LoadMultiLanguageFile()
 {
-    return MultiLanguageFile::Load(LanguageFilePath, _arMultiLanguage, LanguageFileDecoder());
+    LanguageFileState = {};
+    return MultiLanguageFile::Load(LanguageFilePath, _arMultiLanguage, LanguageFileDecoder(),
+                                   &LanguageFileState);
+}
+
+std::string CKOVAApp::LanguageFileWarning() const
+{
+    if (!LanguageFileState.Incomplete()) {
+        return {};
+    }
+    // No row of the table can say this: the table is what is broken.
+    return LanguageFilePath + " is incomplete (" + std::to_string(LanguageFileState.RowsMissing) +
+           " rows missing, " + std::to_string(LanguageFileState.LinesSkipped) +
+           " lines unreadable); those rows keep the built-in texts.";
 }
 
 int CKOVAApp::SaveMultiLanguageFile()

@@ -7,28 +7,29 @@
 
 #include "app/CKOVAApp.h"
 #include "app/ChannelConfig.h"
+#include "app/ChannelFieldRules.h"
 #include "app/MachineType.h"
 #include "app/PathRules.h"
 #include "cli/CliCommand.h"
+#include "cli/EscapedText.h"
 
 namespace {
-
-constexpr int kDelayBitMax = 200;
 
 // The channel number argument: a usage error when it is not a number, a
 // refusal (exit 1) when it is outside 1 to 99.
 std::optional<int> ChannelArgument(CliContext& context, const std::string& text, int& status)
 {
-    int channel = 0;
-    if (!ParseCliInt(text, channel)) {
-        status = CliUsageError(context, "channel number expected, not \"" + text + "\"");
+    int64_t channel = 0;
+    if (!IsCliNumber(text)) {
+        status = CliUsageError(context, "channel number expected, not \"" + EscapedText(text) + "\"");
         return std::nullopt;
     }
-    if (!IsValidChannelNumber(channel)) {
-        status = CliFailure(context, "channel " + text + " is outside 1 to 99");
+    // A number too large for any integer is outside 1 to 99 like any other.
+    if (!ParseDecimalInRange(text, kFirstChannel, kLastChannel, channel)) {
+        status = CliFailure(context, "channel " + EscapedText(text) + " is outside 1 to 99");
         return std::nullopt;
     }
-    return channel;
+    return static_cast<int>(channel);
 }
 
 std::string NoRecordText(int channel)
@@ -36,72 +37,39 @@ std::string NoRecordText(int channel)
     return "channel " + std::to_string(channel) + " has no record";
 }
 
-bool Contains(const std::vector<std::string>& list, const std::string& value)
+// Puts one "name=value" into the record; the refusal text when the name is not
+// a stored value name or the value is not one the channel might hold.
+std::string ApplyAssignment(ChannelConfig& config, const std::string& name, std::string value)
 {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-std::string JoinList(const std::vector<std::string>& list)
-{
-    std::string text;
-    for (const std::string& entry : list) {
-        text += text.empty() ? "" : ", ";
-        text += entry;
+    if (name == ChannelValue::NcdFileFolder) {
+        value = CleanFolderText(value);
     }
-    return text;
-}
-
-// Puts one "name=value" into the record; an error text when the name is not a
-// stored value name or the value is not one the channel editor would offer.
-std::string ApplyAssignment(const CKOVAApp& app, ChannelConfig& config, const std::string& name,
-                            const std::string& value)
-{
-    const auto fromList = [&](const std::vector<std::string>& list, std::string& field) {
-        if (!Contains(list, value)) {
-            return name + " must be one of " + JoinList(list);
-        }
-        field = value;
-        return std::string();
-    };
-
+    if (std::string report = CheckChannelField(name, value); !report.empty()) {
+        return report;
+    }
     if (name == ChannelValue::SubSerial) {
         config.SubSerial = value;
     } else if (name == ChannelValue::McType) {
-        if (value.empty()) {
-            return "McType must not be empty";
-        }
         config.McType = value;
     } else if (name == ChannelValue::McName) {
         config.McName = value;
     } else if (name == ChannelValue::McBaudRate) {
-        return fromList(app.BaudRateList, config.McBaudRate);
+        config.McBaudRate = value;
     } else if (name == ChannelValue::McDataBit) {
-        return fromList(app.DataBitList, config.McDataBit);
+        config.McDataBit = value;
     } else if (name == ChannelValue::McParityBit) {
-        return fromList(app.ParityList, config.McParityBit);
+        config.McParityBit = value;
     } else if (name == ChannelValue::PnrEtx) {
-        return fromList(app.EtxList, config.PnrEtx);
+        config.PnrEtx = value;
     } else if (name == ChannelValue::McDelayBit) {
-        int bits = 0;
-        if (!ParseCliInt(value, bits) || bits < 0 || bits > kDelayBitMax) {
-            return "McDelayBit must be a number from 0 to 200";
-        }
-        config.McDelayBit = std::to_string(bits);
+        config.McDelayBit = value;
     } else if (name == ChannelValue::NcdFileFolder) {
-        const std::string folder = CleanFolderText(value);
-        if (folder.empty()) {
-            return "NCD File Folder must not be empty";
-        }
-        config.NcdFileFolder = folder;
+        config.NcdFileFolder = value;
     } else if (name == ChannelValue::PnrPName) {
-        if (value != "0" && value != "1") {
-            return "PNR P_NAME must be 0 or 1";
-        }
         config.PnrPName = value == "1" ? 1 : 0;
     } else {
-        return "unknown value name \"" + name +
-               "\" (SubSerial, McType, McName, McBaudRate, McDataBit, McParityBit, McDelayBit, "
-               "NCD File Folder, PNR ETX, PNR P_NAME)";
+        // McDelayBit_sys belongs to the system download dialog, not to this command.
+        return "McDelayBit_sys is set by the system download, not here";
     }
     return {};
 }
@@ -119,8 +87,8 @@ int RunChannels(CliContext& context, CliArgs args)
         const ChannelConfig config = LoadChannelRecord(context, channel);
         char number[16];
         std::snprintf(number, sizeof number, "%02d", ++row);
-        context.Out << number << '\t' << channel << '\t' << config.McName << '\t' << config.McType
-                    << '\t' << config.SubSerial << '\n';
+        context.Out << number << '\t' << channel << '\t' << EscapedText(config.McName) << '\t'
+                    << EscapedText(config.McType) << '\t' << EscapedText(config.SubSerial) << '\n';
     }
     context.Out.flush();
     return kExitOk;
@@ -133,17 +101,13 @@ int RunShow(CliContext& context, int channel)
     if (!stored) {
         return CliFailure(context, NoRecordText(channel));
     }
-    context.Out << ChannelValue::SubSerial << '=' << config.SubSerial << '\n'
-                << ChannelValue::McType << '=' << config.McType << '\n'
-                << ChannelValue::McName << '=' << config.McName << '\n'
-                << ChannelValue::McBaudRate << '=' << config.McBaudRate << '\n'
-                << ChannelValue::McDataBit << '=' << config.McDataBit << '\n'
-                << ChannelValue::McParityBit << '=' << config.McParityBit << '\n'
-                << ChannelValue::McDelayBit << '=' << config.McDelayBit << '\n'
-                << ChannelValue::NcdFileFolder << '=' << config.NcdFileFolder << '\n'
-                << ChannelValue::PnrEtx << '=' << config.PnrEtx << '\n'
-                << ChannelValue::PnrPName << '=' << config.PnrPName << '\n'
-                << std::flush;
+    for (const auto& [name, value] : ChannelFieldTexts(config)) {
+        // The system delay bits belong to the system download, not to the record shown.
+        if (std::string_view(name) != ChannelValue::McDelayBitSys) {
+            context.Out << name << '=' << EscapedText(value) << '\n';
+        }
+    }
+    context.Out.flush();
     return kExitOk;
 }
 
@@ -192,15 +156,21 @@ int RunSet(CliContext& context, CliArgs args)
     if (typeName) {
         const int type = FindMachineType(*typeName);
         if (type < 0) {
-            return CliUsageError(context, "unknown machine type \"" + *typeName + "\" (one of " +
-                                              JoinList(context.App.MachineTypeList) + ")");
+            return CliFailure(context, "channel " + std::to_string(*channel) + ": " +
+                                           CheckChannelField(ChannelValue::McType, *typeName));
         }
         ApplyMachineType(config, MachineTypes[static_cast<std::size_t>(type)]);
     }
     for (const auto& [name, value] : assignments) {
-        const std::string error = ApplyAssignment(context.App, config, name, value);
+        if (!IsChannelValueName(name) || name == ChannelValue::McDelayBitSys) {
+            return CliUsageError(context, "unknown value name \"" + EscapedText(name) +
+                                              "\" (SubSerial, McType, McName, McBaudRate, McDataBit, "
+                                              "McParityBit, McDelayBit, NCD File Folder, PNR ETX, PNR P_NAME)");
+        }
+        // A bad value is refused whole: nothing of this command is stored.
+        const std::string error = ApplyAssignment(config, name, value);
         if (!error.empty()) {
-            return CliUsageError(context, error);
+            return CliFailure(context, "channel " + std::to_string(*channel) + ": " + error);
         }
     }
 

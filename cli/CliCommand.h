@@ -31,6 +31,9 @@ std::string CliUsageText();
 int CliUsageError(CliContext& context, const std::string& message);
 // Reports a failure: "kova-cli: <message>" on stderr; returns kExitFailed.
 int CliFailure(CliContext& context, const std::string& message);
+// Digits with an optional leading '-', whatever their size: a number, though
+// maybe one out of any range (which is a refusal, not a usage error).
+bool IsCliNumber(const std::string& text);
 // A whole decimal 32-bit number; false for anything else.
 bool ParseCliInt(const std::string& text, int& value);
 // "--name VALUE" or "--name=VALUE" at args[i] (i moves past a separate

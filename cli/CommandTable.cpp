@@ -69,6 +69,12 @@ int CliFailure(CliContext& context, const std::string& message)
     return kExitFailed;
 }
 
+bool IsCliNumber(const std::string& text)
+{
+    const std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
+    return text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
 bool ParseCliInt(const std::string& text, int& value)
 {
     if (text.empty()) {

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/EscapedText.h"
 #include "link/ChannelSelectionModel.h"
 #include "engine/ControlBytes.h"
 
@@ -32,7 +33,9 @@ const char* AnswerName(MessageBoxAnswer answer) {
 ConsoleView::ConsoleView(std::ostream& out, std::ostream& err, bool answerYes, const std::string& commFile)
     : out_(out), err_(err), answerYes_(answerYes), commFile_(commFile) {}
 
-void ConsoleView::AppendStatusLine(const std::string& line) {
+void ConsoleView::AppendStatusLine(const std::string& raw) {
+    // File, program and channel names in an entry must not break it into lines.
+    const std::string line = EscapedText(raw);
     err_ << line << std::endl;
     if (scanLinesToOut_ && scanOpen_) {
         // A module found by the inquiry: its 12-character address, a comma, its data.
@@ -84,7 +87,7 @@ MessageBoxAnswer ConsoleView::AskMessageBox(const std::string& text, MessageBoxK
         // Nobody can replug a cable for a script.
         case MessageBoxKind::RetryCancel: answer = MessageBoxAnswer::Cancel; break;
     }
-    err_ << (kind == MessageBoxKind::Ok ? "!! " : "?? ") << text << " [" << AnswerName(answer) << "]" << std::endl;
+    err_ << (kind == MessageBoxKind::Ok ? "!! " : "?? ") << EscapedText(text) << " [" << AnswerName(answer) << "]" << std::endl;
     return answer;
 }
 

@@ -143,8 +143,8 @@ int RunDownload(CliContext& context, CliArgs args) {
     const DownloadDispatcher::RunResult& run = dispatcher.LastRun();
     const bool completed = run.EndState == JobState::Completed && run.FilesNotCompleted == 0 &&
                            run.FilesCompleted == static_cast<int>(request.Files.size());
-    session.Close();
-    return completed ? kExitOk : kExitFailed;
+    const bool hungUp = session.Close();
+    return completed && hungUp ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
+#include "cli/EscapedText.h"
 
 namespace {
 
@@ -13,12 +14,15 @@ int RunShow(CliContext& context, CliArgs args)
         return CliUsageError(context, "lang show takes one row number");
     }
     int row = 0;
-    if (!ParseCliInt(args[0], row)) {
-        return CliUsageError(context, "row number expected, not \"" + args[0] + "\"");
+    const std::string& text = args[0];
+    if (!IsCliNumber(text)) {
+        return CliUsageError(context, "row number expected, not \"" + EscapedText(text) + "\"");
     }
-    // A row outside the table prints an empty line: the table has no text for it.
-    context.Out << (row >= 0 ? context.App.GetMultiLanguageStr(row) : std::string()) << '\n'
-                << std::flush;
+    const int rows = static_cast<int>(context.App._arMultiLanguage.GetCount());
+    if (!ParseCliInt(text, row) || row < 0 || row >= rows) {
+        return CliFailure(context, "row " + EscapedText(text) + " is outside 0 to " + std::to_string(rows - 1));
+    }
+    context.Out << EscapedText(context.App.GetMultiLanguageStr(row)) << '\n' << std::flush;
     return kExitOk;
 }
 

@@ -51,8 +51,9 @@ int RunConnect(CliContext& context, CliArgs args) {
     session.Run(WindowMsg::StartConnect);
     const uint32_t flags = session.Engine().StatusFlags;
     const bool connected = (flags & Status::SubConnected) && (flags & Status::SubSetUp);
-    session.Close();
-    return connected ? kExitOk : kExitFailed;
+    // The hang-up is part of the command: a module left connected is a failure.
+    const bool hungUp = session.Close();
+    return connected && hungUp ? kExitOk : kExitFailed;
 }
 
 }  // namespace

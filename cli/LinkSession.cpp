@@ -139,13 +139,15 @@ void LinkSession::RunUntilIdle() {
     wait.exec();
 }
 
-void LinkSession::Close() {
-    if (!port_->IsOpen()) return;
-    if (terminal_->StatusFlags & Status::HostConfirmed) {
-        terminal_->StatusFlags |= Status::EndAfterClose;
-        terminal_->HandleMessage(WindowMsg::StartClosePort);
-        RunUntilIdle();
-    } else {
-        terminal_->ClosePcPort(false);
+bool LinkSession::Close() {
+    if (port_->IsOpen()) {
+        if (terminal_->StatusFlags & Status::HostConfirmed) {
+            terminal_->StatusFlags |= Status::EndAfterClose;
+            terminal_->HandleMessage(WindowMsg::StartClosePort);
+            RunUntilIdle();
+        } else {
+            terminal_->ClosePcPort(false);
+        }
     }
+    return !terminal_->HangUpMissed;
 }

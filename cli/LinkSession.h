@@ -39,7 +39,8 @@ public:
     // Starts the job of `jobBit` and runs until no job is active.
     void RunJob(uint32_t jobBit);
     // Hangs a connected sub module up and closes the port (when it is open).
-    void Close();
+    // False when a sub module that was connected may not have been hung up.
+    bool Close();
 
     // Whether a SIGINT or SIGTERM arrived while a session lived: the command
     // then exits 1 whatever its work achieved.

@@ -5,6 +5,7 @@
 
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
+#include "cli/EscapedText.h"
 #include "cli/LinkSession.h"
 #include "engine/JobBits.h"
 #include "lists/ListJobs.h"
@@ -25,7 +26,7 @@ int RunList(CliContext& context, CliArgs args) {
     if (context.App.ChannelKeyExists(channel)) {
         const ChannelConfig config = LoadChannelRecord(context, channel);
         if (config.McType != "UNIVERSAL" && config.McType != "TDK/VC5") {
-            return CliFailure(context, "channel " + std::to_string(channel) + " (" + config.McType +
+            return CliFailure(context, "channel " + std::to_string(channel) + " (" + EscapedText(config.McType) +
                                            ") keeps no program list: only UNIVERSAL and TDK/VC5 machines do");
         }
     }
@@ -37,6 +38,7 @@ int RunList(CliContext& context, CliArgs args) {
 
     bool completed = false;
     Terminal& terminal = session.Engine();
+    const uint32_t lossesBefore = terminal.ReceiveLossCount;
     if (terminal.StatusFlags & Status::SubConnected) {
         if (terminal.CurrentTypeIs("UNIVERSAL")) {
             session.RunJob(JobBit::ListUniversal);
@@ -48,14 +50,19 @@ int RunList(CliContext& context, CliArgs args) {
             terminal.ShowStatus(Msg::InvalidEquipmentType, 1);
         }
     }
+    if (completed && terminal.ReceiveLossCount != lossesBefore) {
+        // Lines of the listing may be among the lost bytes.
+        terminal.ShowStatus(Terminal::kReceiveLostText, 1);
+        completed = false;
+    }
     if (completed) {
         for (const McProgramEntry& entry : terminal.McProgramList) {
-            context.Out << entry.Steps << '\t' << entry.Name << '\n';
+            context.Out << entry.Steps << '\t' << EscapedText(entry.Name) << '\n';
         }
         context.Out.flush();
     }
-    session.Close();
-    return completed ? kExitOk : kExitFailed;
+    const bool hungUp = session.Close();
+    return completed && hungUp ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
+#include "cli/EscapedText.h"
 #include "cli/LinkSession.h"
 #include "platform/PosixAppPlatform.h"
 
@@ -113,6 +114,9 @@ int main(int argc, char** argv)
     PosixAppPlatform platform;
     CKOVAApp app;
     app.InitApplication(platform, CKOVAApp::InstanceGuard::Shared);
+    if (const std::string warning = app.LanguageFileWarning(); !warning.empty()) {
+        std::cerr << "kova-cli: " << EscapedText(warning) << '\n';
+    }
 
     // Options of this run only: nothing of them is saved.
     if (options.Language >= 0) {

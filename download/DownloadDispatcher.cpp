@@ -22,6 +22,15 @@ DownloadDispatcher::DownloadDispatcher(Terminal& terminal) : Job(terminal, JobBi
 
 uint32_t DownloadDispatcher::JobBitFor(const std::string& type) { return TransferJobBitsFor(type).Download; }
 
+void DownloadDispatcher::FileEnded(bool completed) {
+    if (completed && T.ReceiveLossCount != receiveLossesAtStart_) {
+        // The machine's answers that decide the protocol may be among the lost bytes.
+        T.ShowStatus(Terminal::kReceiveLostText, 0);
+        completed = false;
+    }
+    result_.Count(completed);
+}
+
 void DownloadDispatcher::ShowTotalProgress() {
     T.View.SetTotalProgress(BarValue(T.Progress.TotalDone), BarValue(T.Progress.TotalBytes));
 }
@@ -81,6 +90,7 @@ bool DownloadDispatcher::StartNextFile(int& result) {
         // The job may end within StartJob (a declined prompt); state 40 then
         // goes on with the next file, so nothing here may follow the start.
         State = 40;
+        receiveLossesAtStart_ = T.ReceiveLossCount;
         T.StartJob(bit);
         result = 0;
         return true;

@@ -23,7 +23,9 @@ public:
     static uint32_t JobBitFor(const std::string& type);
 
     // Called by the per-type job as it finishes a file.
-    void FileEnded(bool completed) { result_.Count(completed); }
+    // Counts a file; a completed one during which received bytes were lost
+    // counts as not completed, with a warning.
+    void FileEnded(bool completed);
     // Bytes of the earlier files of this run that went out: the total bar
     // shows them plus the position in the current file.
     int64_t SentBefore() const { return sentBefore_; }
@@ -41,6 +43,7 @@ private:
     static constexpr int kDialogOpen = 31;
 
     RunResult result_;
+    uint32_t receiveLossesAtStart_ = 0;   // Terminal::ReceiveLossCount when the file started
     int64_t sentBefore_ = 0;
     bool fileOpen_ = false;
 };

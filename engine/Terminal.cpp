@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/CKOVAApp.h"
+#include "app/ChannelFieldRules.h"
 #include "engine/EventLoop.h"
 #include "engine/Job.h"
 #include "engine/JobBits.h"
@@ -65,8 +66,10 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::LineEvent: OnLineEvent(wParam, lParam); return 0;
         case WindowMsg::ReceiveOverflow:
             // The reader already dropped the block; tell the operator once per report.
+            ++ReceiveLossCount;
             View.AskMessageBox("Receive buffer over!", MessageBoxKind::Ok);
             return 0;
+        case WindowMsg::PortLost: OnPortLost(); return 0;
         case WindowMsg::StartUpload: StartUnlessActive(JobBit::UploadDispatcher); return 1;
         case WindowMsg::StartDownload: StartUnlessActive(JobBit::DownloadDispatcher); return 1;
         case WindowMsg::StartSystemDownload: StartUnlessActive(JobBit::SystemDispatcher); return 1;
@@ -133,8 +136,9 @@ void Terminal::OnPacingTimer() {
     if (Tx.Count() != 0 && ctsOn) TransmitPump();
 }
 
-uint32_t Terminal::IdleTimeoutFor(int seconds) {
-    return static_cast<uint32_t>(std::clamp(seconds, 0, kMaxIdleSeconds)) * 1000u;
+uint32_t Terminal::IdleTimeoutFor(int disconnectSeconds) {
+    const int64_t ms = static_cast<int64_t>(disconnectSeconds) * 1000;
+    return static_cast<uint32_t>(std::clamp<int64_t>(ms, 0, INT_MAX));
 }
 
 void Terminal::ReArmIdleTimer() {
@@ -181,22 +185,25 @@ int Terminal::OpenPcPort(std::string& report) {
     const PcPortConfig& pc = App.PcPort;
     // A port is a device path; anything else would be resolved against the
     // working folder and could open a regular file.
+    LastPortFailure = PortOpenFailure::Other;
     if (pc.PortName.empty() || pc.PortName[0] != '/') {
         report = Text(Msg::InvalidComPortNumber);
         return 0;
     }
-    unsigned long baud = std::strtoul(pc.BaudRate.c_str(), nullptr, 10);
-    if (baud % 300 != 0 || baud < 300 || baud > 19200) {
+    // Whole decimal numbers only: "9600x" or a number beyond any integer is
+    // refused, not read as whatever prefix a conversion makes of it.
+    int64_t baud = 0;
+    if (!ParseDecimalInRange(pc.BaudRate, 300, 19200, baud) || baud % 300 != 0) {
         report = Text(Msg::InvalidPortBaudRate);
         return 0;
     }
-    int dataBits = std::atoi(pc.DataBit.c_str());
-    if (dataBits != 7 && dataBits != 8) {
+    int64_t dataBits = 0;
+    if (!ParseDecimalInRange(pc.DataBit, 7, 8, dataBits)) {
         report = Text(Msg::InvalidPortDataBit);
         return 0;
     }
-    int stopBits = std::atoi(pc.StopBit.c_str());
-    if (stopBits != 1 && stopBits != 2) {
+    int64_t stopBits = 0;
+    if (!ParseDecimalInRange(pc.StopBit, 1, 2, stopBits)) {
         report = Text(Msg::InvalidPortStopBit);
         return 0;
     }
@@ -212,13 +219,46 @@ int Terminal::OpenPcPort(std::string& report) {
         return 0;
     }
     ForgetPortState();
-    if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), dataBits, stopBits, parity) && Port.IsOpen()) {
+    if (Port.Open(pc.PortName, static_cast<uint32_t>(baud), static_cast<int>(dataBits),
+                  static_cast<int>(stopBits), parity) &&
+        Port.IsOpen()) {
+        LastPortFailure = PortOpenFailure::None;
         if (Port.ReadModemStatus() & kModemCts) StatusFlags |= Status::CtsOn;
         report = pc.PortName + " " + Text(Msg::PortOpened);
         return 1;
     }
-    report = pc.PortName + " " + Text(Msg::PortFailedToOpen);
+    LastPortFailure = Port.LastOpenFailure();
+    switch (LastPortFailure) {
+        case PortOpenFailure::InUse:
+            // Replugging the cable would not help: another program must let go.
+            report = PortInUseReport();
+            break;
+        case PortOpenFailure::BaudRate:
+            // A rate the checks above let through but the device cannot take.
+            report = pc.PortName + " " + Text(Msg::InvalidPortBaudRate);
+            break;
+        default:
+            report = pc.PortName + " " + Text(Msg::PortFailedToOpen);
+            break;
+    }
     return 0;
+}
+
+void Terminal::OnPortLost() {
+    if (!Port.IsOpen()) return;
+    if (StatusFlags & Status::SubConnected) HangUpMissed = true;
+    ShowStatus(Msg::CheckUsbUartPort, 1);
+    ClosePcPort(false);
+    // The jobs unwind as on the Cancel button, whatever events their state
+    // waits for; what they queue meanwhile goes nowhere, the port is closed.
+    if (Engine.ActiveJobs != 0) {
+        Engine.EventMask |= EV_CANCEL;
+        PostJobEvent(EV_CANCEL);
+    }
+}
+
+std::string Terminal::PortInUseReport() const {
+    return App.PcPort.PortName + " " + Text(Msg::PortFailedToOpen) + " " + kPortInUseText;
 }
 
 void Terminal::ForgetPortState() {

@@ -18,6 +18,7 @@
 #include "engine/HostModuleInfo.h"
 #include "engine/SubModuleInfo.h"
 #include "engine/TxRing.h"
+#include "serial/SerialPort.h"
 
 class CKOVAApp;
 class EventLoop;
@@ -69,7 +70,14 @@ public:
 
     // ---- PC port ----
     // Checks the port parameters and opens the port; the report is for the status window.
+    // LastPortFailure tells why the port did not open.
     int OpenPcPort(std::string& report);
+    PortOpenFailure LastPortFailure = PortOpenFailure::None;
+    // Added to "Port failed to open." when another program holds the port.
+    // The text table has no row for it, so it is the same in every language.
+    static constexpr const char* kPortInUseText = "(in use by another program)";
+    // "<port> Port failed to open. (in use by another program)"
+    std::string PortInUseReport() const;
     void ClosePcPort(bool wait);
 
     // ---- transmit queue ----
@@ -78,6 +86,18 @@ public:
     int QueueText(const std::string& text, bool raw);
     int QueueBlock(const uint8_t* data, int count);   // always stuffed
     void TransmitPump();
+
+    // ---- a port that went away (0x408) and received bytes that were lost (0x407) ----
+    // The device is gone: the running jobs are cancelled at once instead of
+    // waiting out their time-outs, and the port is closed.
+    void OnPortLost();
+    // Counts receive overflows; a transfer that saw one ends with kReceiveLostText.
+    uint32_t ReceiveLossCount = 0;
+    static constexpr const char* kReceiveLostText =
+        "Received bytes were lost: the machine's answers may have been missed.";
+    // The last disconnect ended without the host module's DISCONNECT (or the
+    // port went away while a sub module was connected): the module may still be up.
+    bool HangUpMissed = false;
 
     // ---- receive path (message 0x405) and line events (0x406) ----
     void OnReceived();
@@ -144,9 +164,9 @@ public:
     uint32_t IdleTimeoutMs = 0;   // interval of timer 501, 0 = no idle disconnect
     // The longest idle time whose interval a timer still takes (its milliseconds fit in an int).
     static constexpr int kMaxIdleSeconds = 2147483;
-    // The interval of timer 501 for an idle time in seconds; a stored value
-    // beyond the range counts as its nearest end instead of wrapping round.
-    static uint32_t IdleTimeoutFor(int seconds);
+    // DisconnectTime (seconds) as a timer interval: computed in 64 bits and
+    // clamped to what a timer takes (INT_MAX ms, about 24 days); 0 and less are off.
+    static uint32_t IdleTimeoutFor(int disconnectSeconds);
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;

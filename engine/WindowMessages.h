@@ -11,6 +11,7 @@ inline constexpr uint32_t StartClosePort = 0x404;
 inline constexpr uint32_t Received = 0x405;
 inline constexpr uint32_t LineEvent = 0x406;
 inline constexpr uint32_t ReceiveOverflow = 0x407;
+inline constexpr uint32_t PortLost = 0x408;
 inline constexpr uint32_t StartUpload = 0x409;
 inline constexpr uint32_t StartDownload = 0x40A;
 inline constexpr uint32_t StartSystemDownload = 0x40B;

@@ -1,6 +1,8 @@
 #include "lang/MultiLanguageFile.h"
 
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
 #include "lang/FileReplacer.h"
 #include "lang/Utf8.h"
@@ -22,12 +24,22 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-// One data line into a row; false for a line without a TAB.
-bool ParseRow(std::string_view line, tMULTI_LANGUAGE& row)
+// One data line into its row number and row; false for a line without a TAB
+// or without a row number from 0 to kMaxRowNumber before it.
+bool ParseRow(std::string_view line, int& number, tMULTI_LANGUAGE& row)
 {
     const std::size_t firstTab = line.find('\t');
     if (firstTab == std::string_view::npos) {
         return false;
+    }
+    const std::string_view digits = Trim(line.substr(0, firstTab));
+    if (digits.empty() || digits.size() > 4 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return false;
+    }
+    number = 0;
+    for (const char c : digits) {
+        number = number * 10 + (c - '0');
     }
     std::string_view rest = line.substr(firstTab + 1);
     for (int slot = 0; slot < kLanguageSlots; ++slot) {
@@ -52,7 +64,7 @@ void AppendSlot(std::string& out, const std::string& text)
 }  // namespace
 
 int MultiLanguageFile::Load(const std::filesystem::path& path, MultiLanguageArray& table,
-                            const Decoder& decoder)
+                            const Decoder& decoder, LanguageFileReport* report)
 {
     if (path.empty()) {
         return 0;
@@ -75,11 +87,11 @@ int MultiLanguageFile::Load(const std::filesystem::path& path, MultiLanguageArra
     if (in.bad()) {
         return 0;
     }
-    return Parse(bytes, table, decoder);
+    return Parse(bytes, table, decoder, report);
 }
 
 int MultiLanguageFile::Parse(std::string_view bytes, MultiLanguageArray& table,
-                             const Decoder& decoder)
+                             const Decoder& decoder, LanguageFileReport* report)
 {
     // A NUL byte means a binary file or a UTF-16 one; neither is ours.
     if (bytes.find('\0') != std::string_view::npos) {
@@ -102,7 +114,9 @@ int MultiLanguageFile::Parse(std::string_view bytes, MultiLanguageArray& table,
         bytes = decoded;
     }
 
-    MultiLanguageArray rows;
+    MultiLanguageArray rows = table;
+    std::vector<bool> given(rows.GetCount(), false);
+    LanguageFileReport found;
     bool firstLine = true;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -122,15 +136,34 @@ int MultiLanguageFile::Parse(std::string_view bytes, MultiLanguageArray& table,
             firstLine = false;
             continue;
         }
+        int number = 0;
         tMULTI_LANGUAGE row;
-        if (ParseRow(line, row)) {
-            rows.Add(row);
+        if (!ParseRow(line, number, row)) {
+            if (!Trim(line).empty()) {
+                ++found.LinesSkipped;
+            }
+            continue;
         }
+        const auto index = static_cast<std::size_t>(number);
+        while (rows.GetCount() <= index) {
+            rows.Add(tMULTI_LANGUAGE{});
+        }
+        if (given.size() <= index) {
+            given.resize(index + 1, false);
+        }
+        rows[index] = std::move(row);
+        given[index] = true;
+        ++found.RowsRead;
     }
-    if (rows.GetCount() == 0) {
+    if (found.RowsRead == 0) {
         return 0;
     }
+    found.RowsMissing = static_cast<int>(
+        std::count(given.begin(), given.begin() + static_cast<std::ptrdiff_t>(table.GetCount()), false));
     table = std::move(rows);
+    if (report != nullptr) {
+        *report = found;
+    }
     return static_cast<int>(table.GetCount());
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/CKOVAApp.h"
+#include "app/ChannelFieldRules.h"
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
@@ -93,6 +94,16 @@ int ConnectJob::Run(uint32_t event) {
             if (!IsValidSubSerial(current.SubSerial)) {
                 T.ShowStatus(Msg::SubModuleSerialInvalid, 1);
                 State = JobState::Cancelled;
+                return 1;
+            }
+            // A record edited by hand outside the program may hold a value no
+            // machine or sub module takes (an unknown type, a baud rate with
+            // no code, text that breaks lines). It is refused here, with the
+            // field named, rather than dialled with values made up for it.
+            if (const std::string report = CheckChannelConfig(current); !report.empty()) {
+                T.ShowStatus(Msg::FailedToGetChannelInfo, 1);
+                T.ShowStatus(report, 0);
+                State = JobState::Finish;
                 return 1;
             }
             T.ConnectTicks = kDialTicks;

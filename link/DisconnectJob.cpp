@@ -46,6 +46,8 @@ int DisconnectJob::Run(uint32_t event) {
     switch (State) {
         case 0:
             if (!(T.StatusFlags & Status::HostConfirmed)) {
+                // A module that was connected cannot be reached to hang it up.
+                if (T.StatusFlags & Status::SubConnected) T.HangUpMissed = true;
                 T.StatusFlags &= ~Status::SubConnected;
                 State = JobState::Finish;
                 return 1;
@@ -54,6 +56,7 @@ int DisconnectJob::Run(uint32_t event) {
                 State = JobState::Finish;
                 return 1;
             }
+            T.HangUpMissed = false;
             T.Engine.EventMask |= EV_TIMEOUT | EV_DATA;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted | Status::ShowReceived);
             T.RefreshPages();
@@ -134,6 +137,7 @@ int DisconnectJob::Run(uint32_t event) {
             }
             if (timeout) {
                 T.ShowStatus(Msg::NoResponseFromMc, 0);
+                T.HangUpMissed = true;
                 State = JobState::Finish;
                 return 1;
             }
@@ -157,6 +161,7 @@ int DisconnectJob::Run(uint32_t event) {
             }
             if (timeout) {
                 T.ShowStatus(Msg::NoResponseFromMc, 0);
+                T.HangUpMissed = true;
                 State = JobState::Finish;
                 return 1;
             }

@@ -179,15 +179,19 @@ int HostCheckJob::Run(uint32_t event) {
             State = JobState::Finish;
             return 1;
 
-        case JobState::Failed:
+        case JobState::Failed: {
             CloseIfOpen();
-            if (T.View.AskMessageBox(T.Text(Msg::ReconnectHostModuleUsb), MessageBoxKind::RetryCancel) ==
-                MessageBoxAnswer::Retry) {
+            // A port that another program holds is not cured by replugging the cable.
+            const std::string question = T.LastPortFailure == PortOpenFailure::InUse
+                                             ? T.PortInUseReport()
+                                             : T.Text(Msg::ReconnectHostModuleUsb);
+            if (T.View.AskMessageBox(question, MessageBoxKind::RetryCancel) == MessageBoxAnswer::Retry) {
                 State = 0;
             } else {
                 State = JobState::Finish;
             }
             return 1;
+        }
 
         case JobState::Finish:
             return FinishJobOfferingConnection();

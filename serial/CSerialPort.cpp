@@ -34,11 +34,23 @@ int CSerialPort::WriteTimeoutMs(uint32_t baudRate, int count) {
 int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBits, int stopBits,
                       int parity) {
     Close();
+    openFailure_ = PortOpenFailure::Other;
     if (portName.empty() || portName.front() != '/') return 0;
     if (!wake_.Create()) return 0;
-    if (tty_.Open(portName, {baudRate, dataBits, stopBits, parity}) != TtyStatus::Ok) {
-        Close();
-        return 0;
+    switch (tty_.Open(portName, {baudRate, dataBits, stopBits, parity})) {
+        case TtyStatus::Ok:
+            break;
+        case TtyStatus::Busy:
+            openFailure_ = PortOpenFailure::InUse;
+            Close();
+            return 0;
+        case TtyStatus::UnsupportedBaudRate:
+            openFailure_ = PortOpenFailure::BaudRate;
+            Close();
+            return 0;
+        default:
+            Close();
+            return 0;
     }
 
     uint32_t status = 0;
@@ -66,6 +78,7 @@ int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBi
         Close();
         return 0;
     }
+    openFailure_ = PortOpenFailure::None;
     poster_(kMsgLineEvent, kLineEventCtsChanged, status);
     return 1;
 }
@@ -91,7 +104,7 @@ int CSerialPort::Write(const uint8_t* data, int count) {
     size_t written = 0;
     const TtyStatus status =
         tty_.Write(data, static_cast<size_t>(count), WriteTimeoutMs(baudRate_, count), written);
-    if (status == TtyStatus::HungUp) deviceLost_.store(true);
+    if (status == TtyStatus::HungUp) DeviceLost();
     if (written > 0) {
         writeCount_.fetch_add(1, std::memory_order_release);
         wake_.Signal();
@@ -119,6 +132,10 @@ uint32_t CSerialPort::ReadModemStatus() {
             break;
     }
     return modemStatus_.load();
+}
+
+void CSerialPort::DeviceLost() {
+    if (!deviceLost_.exchange(true)) poster_(kMsgPortLost, 0, 0);
 }
 
 bool CSerialPort::ReceiveBatch() {
@@ -167,7 +184,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
         const int ready = ::poll(fds, deviceUp ? 2 : 1, timeoutMs);
         if (ready < 0 && errno != EINTR) {
             // Only a broken descriptor set gets here; waiting on it again would spin.
-            deviceLost_.store(true);
+            DeviceLost();
             continue;
         }
         if (ready > 0 && (fds[0].revents & POLLIN)) wake_.Drain();
@@ -178,7 +195,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
             const bool readOk = ReceiveBatch();
             // Hang-up and error stay signalled for good: watching further would spin.
             if (!readOk || (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL))) {
-                deviceLost_.store(true);
+                DeviceLost();
                 continue;
             }
         }
@@ -193,7 +210,7 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
                 if ((status & kModemCts) != lastCts) events |= kLineEventCtsChanged;
                 lastCts = status & kModemCts;
             } else if (result == TtyStatus::HungUp) {
-                deviceLost_.store(true);
+                DeviceLost();
                 continue;
             } else {
                 watchModemLines = false;

@@ -13,9 +13,9 @@
 //     kMsgLineEvent with kLineEventCtsChanged when CTS changed.
 //   - transmit empty: after each Write it watches the driver's output queue and
 //     posts kMsgLineEvent with kLineEventTxEmpty when the queue has run dry.
-//   - hang-up (USB cable pulled, pty master closed): it stops watching the device
-//     and only waits to be stopped; from then on Write returns 0, so the engine's
-//     count of failed writes takes over.
+//   - hang-up (USB cable pulled, pty master closed): it posts kMsgPortLost once,
+//     stops watching the device and only waits to be stopped; from then on Write
+//     returns 0.
 // Close wakes the reader, joins it, and releases the device as it was found.
 //
 // Threads: every public function runs on the UI thread; the poster is called on
@@ -55,6 +55,7 @@ public:
     // Stops and joins the reader, discards both driver queues, restores the
     // device's settings, releases it and empties the receive ring. Harmless when
     // not open or after a failed Open.
+    PortOpenFailure LastOpenFailure() const override { return openFailure_; }
     void Close() override;
     bool IsOpen() const override;
     // Hands `count` bytes to the driver and returns how many it took. Waits for
@@ -81,6 +82,8 @@ private:
     // Reads until the driver has nothing more (or a batch worth a full ring has
     // come in) and posts for the batch. False when the device has gone.
     bool ReceiveBatch();
+    // Notes that the device has gone and posts kMsgPortLost the first time.
+    void DeviceLost();
 
     const PortMessagePoster poster_;
     PosixTty tty_;
@@ -88,6 +91,7 @@ private:
     std::thread reader_;
     ByteRing receiveRing_;
     uint32_t baudRate_ = 0;
+    PortOpenFailure openFailure_ = PortOpenFailure::None;
 
     std::atomic<bool> running_{false};
     std::atomic<bool> deviceLost_{false};

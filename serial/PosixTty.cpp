@@ -109,18 +109,27 @@ TtyStatus PosixTty::Open(const std::string& path, const TtyLineSettings& line) {
     Close();
     lastErrorText_.clear();
     const speed_t speed = SpeedFor(line.baudRate);
-    if (speed == B0 || (line.dataBits != 7 && line.dataBits != 8)) {
-        return OpenFailed(TtyStatus::Unsupported, EINVAL);
-    }
+    if (speed == B0) return OpenFailed(TtyStatus::UnsupportedBaudRate, EINVAL);
+    if (line.dataBits != 7 && line.dataBits != 8) return OpenFailed(TtyStatus::Unsupported, EINVAL);
 
     fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return OpenFailed(StatusFromErrno(errno), errno);
     if (!::isatty(fd_)) return OpenFailed(TtyStatus::NotATty, ENOTTY);
 
-    if (::ioctl(fd_, TIOCEXCL) != 0) return OpenFailed(StatusFromErrno(errno), errno);
+    // Exclusive mode belongs to the tty, not to a descriptor: set it only when
+    // it is not set yet, so that undoing it never takes it from another program.
+    int wasExclusive = 0;
+    if (::ioctl(fd_, TIOCGEXCL, &wasExclusive) != 0) wasExclusive = 0;
+    if (!wasExclusive) {
+        if (::ioctl(fd_, TIOCEXCL) != 0) return OpenFailed(StatusFromErrno(errno), errno);
+        madeExclusive_ = true;
+    }
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         const int e = errno;
-        return OpenFailed(e == EWOULDBLOCK ? TtyStatus::Busy : StatusFromErrno(e), e);
+        // Another program holds the device: hand it back untouched.
+        Abandon();
+        lastErrorText_ = std::strerror(e);
+        return e == EWOULDBLOCK ? TtyStatus::Busy : StatusFromErrno(e);
     }
     locked_ = true;
 
@@ -147,7 +156,7 @@ TtyStatus PosixTty::Open(const std::string& path, const TtyLineSettings& line) {
     // harmless there since no line exists.
     termios applied{};
     if (::tcgetattr(fd_, &applied) != 0) return OpenFailed(StatusFromErrno(errno), errno);
-    if (::cfgetospeed(&applied) != speed) return OpenFailed(TtyStatus::Unsupported, EINVAL);
+    if (::cfgetospeed(&applied) != speed) return OpenFailed(TtyStatus::UnsupportedBaudRate, EINVAL);
 
     const int dtr = TIOCM_DTR;
     if (::ioctl(fd_, TIOCMBIS, &dtr) != 0 && !MeansNoModemLines(errno)) {
@@ -157,20 +166,31 @@ TtyStatus PosixTty::Open(const std::string& path, const TtyLineSettings& line) {
     return TtyStatus::Ok;
 }
 
+void PosixTty::Abandon() {
+    if (fd_ < 0) return;
+    if (madeExclusive_) ::ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
+    fd_ = -1;
+    locked_ = false;
+    madeExclusive_ = false;
+    restoreSettings_ = false;
+}
+
 void PosixTty::Close() {
     if (fd_ < 0) return;
+    if (!locked_) {
+        // Never held: whatever is queued belongs to whoever else has it open.
+        Abandon();
+        return;
+    }
     // Discard first: with CTS held off, pending output would make close() wait
     // for the driver's drain time-out.
     ::tcflush(fd_, TCIOFLUSH);
     if (restoreSettings_) ::tcsetattr(fd_, TCSANOW, &saved_->settings);
     // Exclusive mode belongs to the tty, not to this descriptor: drop it, or the
     // device stays closed to everyone while another descriptor keeps it alive.
-    if (locked_) ::ioctl(fd_, TIOCNXCL);
-    if (locked_) ::flock(fd_, LOCK_UN);
-    ::close(fd_);
-    fd_ = -1;
-    locked_ = false;
-    restoreSettings_ = false;
+    ::flock(fd_, LOCK_UN);
+    Abandon();
 }
 
 TtyStatus PosixTty::Read(uint8_t* buffer, size_t capacity, size_t& got) {

@@ -25,6 +25,7 @@ enum class TtyStatus {
     Busy,  // another program holds the device
     NotATty,
     Unsupported,  // a line setting the device or this port cannot take
+    UnsupportedBaudRate,  // a baud rate the device or this port cannot take
     HungUp,       // cable pulled, device gone, or the other end of a pty closed
     Failed,
 };
@@ -45,7 +46,9 @@ public:
 
     // Opens `path` non-blocking and exclusively, saves its settings, puts it in raw
     // mode with the line settings and RTS/CTS handshake, raises DTR and discards
-    // both queues. On any failure nothing stays open or locked.
+    // both queues. On any failure nothing stays open or locked. A device that
+    // another program holds (Busy) is left exactly as that program has it: its
+    // queues are not discarded and its exclusive mode is not touched.
     TtyStatus Open(const std::string& path, const TtyLineSettings& line);
     // Discards both queues, restores the saved settings, drops the exclusive hold
     // and closes. Harmless when not open.
@@ -78,8 +81,12 @@ private:
 
     TtyStatus OpenFailed(TtyStatus status, int errorNumber);
 
+    // Releases a descriptor opened for a device this object does not own.
+    void Abandon();
+
     int fd_ = -1;
     bool locked_ = false;
+    bool madeExclusive_ = false;  // TIOCEXCL was set by this object
     bool restoreSettings_ = false;
     std::unique_ptr<SavedSettings> saved_;
     std::string lastErrorText_;

@@ -6,6 +6,8 @@
 //   kMsgReceived      (0x405, 0, 0)          after a batch of bytes was stored
 //   kMsgLineEvent     (0x406, mask, modem)   transmit empty (0x4) and/or CTS changed (0x8)
 //   kMsgReceiveOverflow (0x407, 0, 0)        a received block did not fit and was dropped
+//   kMsgPortLost        (0x408, 0, 0)        the device went away (unplugged, peer closed);
+//                                            posted once, the port stays open until Close
 // Everything else (open, close, write, taking bytes) happens on the UI thread.
 
 #include <cstdint>
@@ -15,6 +17,7 @@
 inline constexpr uint32_t kMsgReceived = 0x405;
 inline constexpr uint32_t kMsgLineEvent = 0x406;
 inline constexpr uint32_t kMsgReceiveOverflow = 0x407;
+inline constexpr uint32_t kMsgPortLost = 0x408;
 
 // Line events reported with kMsgLineEvent.
 inline constexpr uint32_t kLineEventTxEmpty = 0x4;
@@ -31,6 +34,14 @@ inline constexpr int kParityNone = 0;
 inline constexpr int kParityOdd = 1;
 inline constexpr int kParityEven = 2;
 
+// Why the last Open failed, as far as the operator can act on it.
+enum class PortOpenFailure {
+    None,         // the last Open succeeded
+    InUse,        // another program holds the device
+    BaudRate,     // the device cannot be set to the baud rate asked for
+    Other,        // missing, no access, not a terminal, a setting refused, ...
+};
+
 // Thread-safe hand-over of a message to the UI thread (never waits for it).
 using PortMessagePoster = std::function<void(uint32_t message, uint32_t wParam, uint32_t lParam)>;
 
@@ -43,6 +54,8 @@ public:
     // after a successful open.
     virtual int Open(const std::string& portName, uint32_t baudRate, int dataBits, int stopBits,
                      int parity) = 0;
+    // Why the last Open returned 0 (None after a successful one).
+    virtual PortOpenFailure LastOpenFailure() const { return PortOpenFailure::Other; }
     // Stops the reader and releases the device; harmless when not open.
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;

@@ -140,6 +140,9 @@ void CTerminalDlg::Start() {
     terminal_.IdleTimeoutMs = Terminal::IdleTimeoutFor(app_.PcPort.DisconnectTime);
     if (terminal_.IdleTimeoutMs != 0) loop_.SetTimer(kTimerIdle, terminal_.IdleTimeoutMs);
     loop_.SetTimer(kTimerPacing, 1000);
+    if (const std::string warning = app_.LanguageFileWarning(); !warning.empty()) {
+        terminal_.ShowStatus(warning, 1);
+    }
     SendMessage(WindowMsg::StartHostCheck);
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -140,6 +141,67 @@ TEST_F(CliEndToEndTest, ChannelNumbersOutsideOneTo99AreRefused)
     EXPECT_EQ(Run({"channels"}).out, "01\t99\tUSM\tUSM\t000000000000\n");
 }
 
+TEST_F(CliEndToEndTest, BadChannelValuesAreRefusedNamingTheFieldAndStoreNothing)
+{
+    ASSERT_EQ(Run({"channel", "set", "7", "--type", "UNIVERSAL", "McName=LINE7"}).exitCode, 0);
+    const std::string before = ReadWholeFile(SettingsFile());
+    const struct {
+        std::vector<std::string> args;
+        const char* field;
+    } bad[] = {
+        {{"McName=a\x1b" "b"}, "McName"},
+        {{"McName=a\tb"}, "McName"},
+        {{"McName=\xff\xfe"}, "McName"},
+        {{"NCD File Folder=/srv/a\x01"}, "NCD File Folder"},
+        {{"McType=FOO"}, "McType"},
+        {{"McType=USM"}, "McType"},
+        {{"--type", "TDK"}, "McType"},
+        {{"SubSerial=12345"}, "SubSerial"},
+        {{"SubSerial=0123456789XY"}, "SubSerial"},
+        {{"McBaudRate=1234"}, "McBaudRate"},
+        {{"McBaudRate=19200"}, "McBaudRate"},
+        {{"McDelayBit=201"}, "McDelayBit"},
+        {{"McDelayBit=99999999999999999999"}, "McDelayBit"},
+        {{"PNR P_NAME=2"}, "PNR P_NAME"},
+        // One bad value refuses the good ones given with it.
+        {{"McName=GOOD", "McDataBit=9"}, "McDataBit"},
+    };
+    for (const auto& c : bad) {
+        std::vector<std::string> args{"channel", "set", "7"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        CliResult run = Run(args);
+        EXPECT_EQ(run.exitCode, 1) << c.field;
+        EXPECT_NE(run.err.find(c.field), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("usage:"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadWholeFile(SettingsFile()), before) << c.field;
+    }
+
+    // Channel numbers too large for an int are out of range, not usage errors.
+    EXPECT_EQ(Run({"channel", "show", "99999999999999999999"}).exitCode, 1);
+    EXPECT_EQ(Run({"channel", "set", "99999999999999999999", "McName=X"}).exitCode, 1);
+    EXPECT_EQ(Run({"channel", "delete", "-99999999999999999999"}).exitCode, 1);
+}
+
+TEST_F(CliEndToEndTest, HandEditedRecordsKeepTheLinesAndColumnsOfTheOutput)
+{
+    {
+        QSettingsStore store(SettingsFile());
+        store.WriteString("CHANNEL_4", "McName", "two\nlines\tand\x1b[2J");
+        store.WriteString("CHANNEL_4", "McType", "FOO\r");
+        store.WriteString("CHANNEL_4", "SubSerial", "0123456789AB");
+    }
+    CliResult list = Run({"channels"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out, "01\t4\ttwo\\nlines\\tand\\x1b[2J\tFOO\\r\t0123456789AB\n");
+
+    CliResult show = Run({"channel", "show", "4"});
+    ASSERT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_NE(show.out.find("McName=two\\nlines\\tand\\x1b[2J\n"), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("McType=FOO\\r\n"), std::string::npos) << show.out;
+    // Ten fields, ten lines.
+    EXPECT_EQ(std::count(show.out.begin(), show.out.end(), '\n'), 10);
+}
+
 TEST_F(CliEndToEndTest, UsageErrorsExitTwoWithUsageAndTouchNothing)
 {
     const std::vector<std::vector<std::string>> bad = {
@@ -153,11 +215,7 @@ TEST_F(CliEndToEndTest, UsageErrorsExitTwoWithUsageAndTouchNothing)
         {"channel", "show"},
         {"channel", "show", "seven"},
         {"channel", "rename", "7"},
-        {"channel", "set", "7", "--type", "TDK"},
         {"channel", "set", "7", "Colour=red"},
-        {"channel", "set", "7", "McBaudRate=1234"},
-        {"channel", "set", "7", "McDelayBit=201"},
-        {"channel", "set", "7", "PNR P_NAME=2"},
         {"channel", "set", "7", "McName"},
         {"channels", "extra"},
         {"lang", "show", "abc"},
@@ -182,9 +240,12 @@ TEST_F(CliEndToEndTest, LangShowUsesStoredOrGivenLanguage)
     EXPECT_EQ(english.exitCode, 0) << english.err;
     EXPECT_EQ(english.out, "File over write\n");
 
-    CliResult beyond = Run({"lang", "show", "277"});
-    EXPECT_EQ(beyond.exitCode, 0);
-    EXPECT_EQ(beyond.out, "\n");
+    for (const char* row : {"277", "-1", "99999999999999999999"}) {
+        CliResult beyond = Run({"lang", "show", row});
+        EXPECT_EQ(beyond.exitCode, 1) << row;
+        EXPECT_EQ(beyond.out, "") << row;
+        EXPECT_NE(beyond.err.find("outside 0 to 276"), std::string::npos) << beyond.err;
+    }
 
     CliResult korean = Run({"--lang", "1", "lang", "show", "147"});
     EXPECT_EQ(korean.exitCode, 0);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/ConsoleView.h"
+#include "cli/EscapedText.h"
 
 namespace {
 
@@ -55,6 +56,29 @@ TEST(ConsoleViewTest, QuestionsAndNoticesShowTheAnswerTaken)
               "?? Over write ? [OK]\n"
               "?? Host modul not found. [Cancel]\n");
     EXPECT_EQ(out.str(), "");
+}
+
+TEST(ConsoleViewTest, ControlBytesInFieldsAndEntriesAreWrittenEscaped)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain /srv/nc", "plain /srv/nc"},
+        {"a\tb", "a\\tb"},
+        {"a\r\nb", "a\\r\\nb"},
+        {"a\x1b[2Jb", "a\\x1b[2Jb"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"\x7f\x01", "\\x7f\\x01"},
+        {"\xEB\x9D\xBC \xff\xfe", "\xEB\x9D\xBC \xff\xfe"},   // text bytes pass as they are
+    };
+    for (const auto& [raw, escaped] : cases) {
+        EXPECT_EQ(EscapedText(raw), escaped);
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+    ConsoleView view(out, err, false, "");
+    view.AppendStatusLine("3> File not open. evil\nname\x1b.NC");
+    view.AskMessageBox("Over write\r?", MessageBoxKind::Ok);
+    EXPECT_EQ(err.str(), "3> File not open. evil\\nname\\x1b.NC\n!! Over write\\r? [OK]\n");
 }
 
 }  // namespace

@@ -143,6 +143,51 @@ TEST_F(DownloadCliEndToEndTest, ProgramNamePromptIsAnsweredOrDeclined) {
     EXPECT_NE(named.err.find("Downloading ... (P.NCD -> PCB7)"), std::string::npos) << named.err;
 }
 
+// The simulator dies in the middle of a download, as a pulled USB cable would
+// take the port away: the command must end well before the job's own 10 s
+// time-out (the limit is a ceiling, not a timing), saying why, with exit 1.
+TEST_F(DownloadCliEndToEndTest, VanishedPortEndsADownloadAtOnce) {
+    std::string lines;
+    for (int i = 0; i < 3000; ++i) lines += "N" + std::to_string(10000 + i) + " X100 Y200\r\n";
+    const std::string file = Nc("BIG.NCD", lines);
+    ASSERT_EQ(Cli("channel set 1 --type DYNA/PERT SubSerial=000000000001").exitCode, 0);
+
+    const fs::path err = temp_ / "big-err.txt";
+    const std::string command = "exec " + (buildDir_ / "cli" / "kova-cli").string() + " " + Port() +
+                                "download --channel 1 " + file + " >/dev/null 2>" + err.string() +
+                                " </dev/null";
+    pid_t cli = 0;
+    char* argv[] = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"), const_cast<char*>(command.c_str()),
+                    nullptr};
+    ASSERT_EQ(posix_spawn(&cli, "/bin/sh", nullptr, nullptr, argv, environ), 0);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (ReadWholeFile(err).find("Downloading ... (BIG.NCD)") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ASSERT_NE(ReadWholeFile(err).find("Downloading ... (BIG.NCD)"), std::string::npos) << ReadWholeFile(err);
+
+    kill(simPid_, SIGKILL);
+    waitpid(simPid_, nullptr, 0);
+    simPid_ = 0;
+    const auto killed = std::chrono::steady_clock::now();
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(cli, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() - killed < std::chrono::seconds(8)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (done == 0) {
+        kill(cli, SIGKILL);
+        waitpid(cli, &status, 0);
+        FAIL() << "kova-cli still ran 8 s after the port went away:\n" << ReadWholeFile(err);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    const std::string text = ReadWholeFile(err);
+    EXPECT_NE(text.find("Check USB-UART port."), std::string::npos) << text;
+    EXPECT_EQ(text.find("Downloading complete."), std::string::npos) << text;
+}
+
 TEST_F(DownloadCliEndToEndTest, UsageErrors) {
     const std::string file = Nc("P.NCD", "N001\r\n");
     fs::create_directories(temp_ / "other");

@@ -101,4 +101,13 @@ TEST(NcFileRulesTest, FilesOutsideTheFolderOrNotRegularAreNotOpened) {
     EXPECT_NE(ReadNcFile("/proc/self", "status", content), NcFileStatus::Loaded);
 }
 
+TEST(NcFileRulesTest, NamesThatAreNotUtf8AreOpenedByTheirBytes) {
+    TempFolder folder;
+    for (const char* name : {"A\xff\xfe.NCD", "\xc7\xd1.NCD", "TAB\t.NCD"}) {
+        TempFolder::Write(folder / name, "N001\r\n");
+        NcFileContent content;
+        EXPECT_EQ(ReadNcFile(folder.Path().string(), name, content), NcFileStatus::Loaded) << name;
+    }
+}
+
 }  // namespace

@@ -1,3 +1,4 @@
+#include <climits>
 #include <string>
 
 #include "engine/Job.h"
@@ -41,7 +42,7 @@ TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     EXPECT_EQ(terminal.OpenPcPort(report), 0);
     EXPECT_EQ(report, "Invalid COM port number!");
     app.PcPort.PortName = "/dev/ttyUSB0";
-    for (const char* bad : {"150", "450", "38400", "abc"}) {
+    for (const char* bad : {"150", "450", "38400", "abc", "9600x", "-300", "99999999999999999999"}) {
         app.PcPort.BaudRate = bad;
         EXPECT_EQ(terminal.OpenPcPort(report), 0);
         EXPECT_EQ(report, "Invalid port's BAUD_RATE!") << bad;
@@ -53,8 +54,18 @@ TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     EXPECT_EQ(port.OpenCalls, 0);
     app.PcPort.ParityBit = "NONE";
     port.OpenSucceeds = false;
-    EXPECT_EQ(terminal.OpenPcPort(report), 0);
-    EXPECT_EQ(report, "/dev/ttyUSB0 Port failed to open.");
+    const std::pair<PortOpenFailure, const char*> failures[] = {
+        {PortOpenFailure::Other, "/dev/ttyUSB0 Port failed to open."},
+        {PortOpenFailure::InUse, "/dev/ttyUSB0 Port failed to open. (in use by another program)"},
+        // A multiple of 300 that the device has no speed for.
+        {PortOpenFailure::BaudRate, "/dev/ttyUSB0 Invalid port's BAUD_RATE!"},
+    };
+    for (const auto& [failure, text] : failures) {
+        port.Failure = failure;
+        EXPECT_EQ(terminal.OpenPcPort(report), 0);
+        EXPECT_EQ(report, text);
+        EXPECT_EQ(terminal.LastPortFailure, failure);
+    }
     port.OpenSucceeds = true;
     app.PcPort.BaudRate = "19200";
     EXPECT_EQ(terminal.OpenPcPort(report), 1);
@@ -161,6 +172,23 @@ TEST_F(IdleTimerTest, TurningTheIdleTimeOffKillsTheTimer) {
     app.PcPort.DisconnectTime = 0;
     terminal.HandleMessage(WindowMsg::IdleTimeChanged);
     EXPECT_FALSE(loop.IsTimerArmed(501));
+}
+
+TEST_F(IdleTimerTest, HugeOrNegativeIdleTimesNeitherWrapNorGoOff) {
+    const struct {
+        int seconds;
+        uint32_t ms;
+    } cases[] = {
+        {-5, 0}, {0, 0}, {1, 1000}, {2147483, 2147483000u},
+        {4294968, 2147483647u},   // would wrap to 704 ms in 32 bits
+        {INT_MAX, 2147483647u},
+    };
+    for (const auto& c : cases) {
+        app.PcPort.DisconnectTime = c.seconds;
+        terminal.HandleMessage(WindowMsg::IdleTimeChanged);
+        EXPECT_EQ(terminal.IdleTimeoutMs, c.ms) << c.seconds;
+        EXPECT_EQ(loop.IsTimerArmed(501), c.ms != 0) << c.seconds;
+    }
 }
 
 TEST_F(TerminalTest, Timer502FollowsCtsAndResumesThePump) {

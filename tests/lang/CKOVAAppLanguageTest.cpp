@@ -8,6 +8,7 @@
 #include "lang/Utf8.h"
 #include "platform/Cp949Decoder.h"
 #include "support/TempFolder.h"
+#include "support/TestAppPlatform.h"
 
 namespace {
 
@@ -119,6 +120,40 @@ TEST(LanguageFile, SavedTableLoadsBackUnchanged)
     }
     reader._nLanguage = Japanese;
     EXPECT_EQ(reader.GetMultiLanguageStr(5), app._arMultiLanguage[5].str[Japanese]);
+}
+
+TEST(LanguageFile, FiveRowFileLeavesEveryOtherTextBuiltIn)
+{
+    TempFolder folder;
+    TempFolder::Write(folder / "KOVA_M1002.TXT", "[KOVA_MULTI_LANGUAGE_LIST]\r\n"
+                                                 "0\tAlready running.\r\n"
+                                                 "1\tTerminal\r\n"
+                                                 "2\tUp/Down\r\n"
+                                                 "3\tPort\r\n"
+                                                 "4\tEnvironment\r\n");
+    TestAppPlatform platform;
+    CKOVAApp app;
+    app.LanguageFilePath = (folder / "KOVA_M1002.TXT").string();
+    ASSERT_TRUE(app.InitApplication(platform));
+    app._nLanguage = 0;
+    ASSERT_EQ(app._arMultiLanguage.GetCount(), static_cast<std::size_t>(kMsgCount));
+    EXPECT_EQ(app.GetMultiLanguageStr(3), "Port");
+    EXPECT_EQ(app.GetMultiLanguageStr(MsgRow(Msg::FileOverwrite)), "File over write");
+    EXPECT_EQ(app.GetMultiLanguageStr(115), "Check USB-UART port.");
+    app._nLanguage = Korean;
+    EXPECT_FALSE(app.GetMultiLanguageStr(276).empty());
+    EXPECT_NE(app.GetMultiLanguageStr(276), "File over write");
+    // Said once, at start-up, naming the file.
+    const std::string warning = app.LanguageFileWarning();
+    EXPECT_NE(warning.find("KOVA_M1002.TXT"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("272 rows missing"), std::string::npos) << warning;
+
+    // A whole file says nothing.
+    ASSERT_EQ(app.SaveMultiLanguageFile(), 1);
+    CKOVAApp again;
+    again.LanguageFilePath = app.LanguageFilePath;
+    ASSERT_TRUE(again.InitApplication(platform));
+    EXPECT_EQ(again.LanguageFileWarning(), "");
 }
 
 TEST(LanguageFile, MissingFileOrPathIsReported)

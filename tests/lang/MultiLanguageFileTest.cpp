@@ -52,19 +52,51 @@ TEST(MultiLanguageFileParse, MarkerMustBeInTheFirstLine)
     EXPECT_EQ(kept[0].str[0], "kept");
 }
 
-TEST(MultiLanguageFileParse, RowsTakeTheirPlaceInFileOrder)
+TEST(MultiLanguageFileParse, EachLineGoesToTheRowItsNumberNames)
 {
     MultiLanguageArray table;
-    const std::string file = kMarkerLine +
-                             "12\tword\r\n"
-                             "a line without a tab\r\n"
-                             "\r\n"
-                             "5\tsecond\t" + kHangul + "\r\n"
-                             "\tno number\r\n";
-    ASSERT_EQ(MultiLanguageFile::Parse(file, table, {}), 3);
-    ExpectRow(table[0], {"word"});
-    ExpectRow(table[1], {"second", kHangul});
-    ExpectRow(table[2], {"no number"});
+    for (const char* english : {"zero", "one", "two", "three", "four"}) {
+        tMULTI_LANGUAGE row;
+        row.str[0] = english;
+        row.str[1] = std::string("K-") + english;
+        table.Add(row);
+    }
+    struct Case {
+        const char* what;
+        std::string lines;
+        std::vector<std::string> english;   // the table afterwards
+        int missing;
+        int skipped;
+    };
+    const Case cases[] = {
+        {"complete, out of order", "3\tTHREE\r\n0\tZERO\r\n4\tFOUR\r\n2\tTWO\r\n1\tONE\r\n",
+         {"ZERO", "ONE", "TWO", "THREE", "FOUR"}, 0, 0},
+        {"rows missing", "1\tONE\r\n3\tTHREE\r\n", {"zero", "ONE", "two", "THREE", "four"}, 3, 0},
+        {"broken lines shift nothing",
+         "0\tZERO\r\na line without a tab\r\n\tno number\r\nx1\tbad number\r\n\r\n2\tTWO\r\n",
+         {"ZERO", "one", "TWO", "three", "four"}, 3, 3},
+        {"a number beyond the table adds rows", "6\tSIX\r\n",
+         {"zero", "one", "two", "three", "four", "", "SIX"}, 5, 0},
+        {"a number too large for a row is a broken line", "0\tZERO\r\n99999999999999999999\tX\r\n",
+         {"ZERO", "one", "two", "three", "four"}, 4, 1},
+    };
+    for (const Case& c : cases) {
+        MultiLanguageArray read = table;
+        LanguageFileReport report;
+        ASSERT_EQ(MultiLanguageFile::Parse(kMarkerLine + c.lines, read, {}, &report),
+                  static_cast<int>(c.english.size()))
+            << c.what;
+        for (std::size_t i = 0; i < c.english.size(); ++i) {
+            EXPECT_EQ(read[i].str[0], c.english[i]) << c.what << ", row " << i;
+        }
+        // A row the file did not give keeps all its columns.
+        if (c.english[0] == "zero") {
+            EXPECT_EQ(read[0].str[1], "K-zero") << c.what;
+        }
+        EXPECT_EQ(report.RowsMissing, c.missing) << c.what;
+        EXPECT_EQ(report.LinesSkipped, c.skipped) << c.what;
+        EXPECT_EQ(report.Incomplete(), c.missing + c.skipped > 0) << c.what;
+    }
 }
 
 TEST(MultiLanguageFileParse, SlotsAreSplitAtTabsAndTrimmed)

@@ -120,6 +120,37 @@ TEST_F(ConnectJobTest, MalformedSerialIsNeverDialled) {
     EXPECT_TRUE(ConnectJob::IsValidSubSerial("00000000abCD"));
 }
 
+TEST_F(ConnectJobTest, HandEditedRecordWithBadValuesIsRefusedNamingTheField) {
+    ASSERT_TRUE(ConfirmHost());
+    const struct {
+        const char* name;
+        const char* value;
+    } cases[] = {
+        {"McType", "FOO"},
+        {"McType", "USM"},   // the load default names no machine
+        {"McBaudRate", "abc"},
+        {"McBaudRate", "99999999999999999999"},
+        {"McDataBit", "9"},
+        {"McParityBit", "MARK"},
+        {"McDelayBit", "-3"},
+        {"McName", "a\x1b" "b"},
+    };
+    for (const auto& c : cases) {
+        StoreChannel(20, "000000000001", "DYNA/PERT");
+        platform.Store.WriteString("CHANNEL_20", c.name, c.value);
+        host.ClearLogs();
+        view.StatusLines.clear();
+        EXPECT_FALSE(ConnectChannel(20)) << c.name;
+        EXPECT_TRUE(HostCommands().empty()) << c.name;
+        std::vector<std::string> texts = StatusTexts();
+        ASSERT_EQ(texts.size(), 2u) << c.name;
+        EXPECT_EQ(texts[0], "Failed to get channel infomation in the registry.");
+        EXPECT_EQ(texts[1].rfind(c.name, 0), 0u) << texts[1];
+        // The record is left as it was stored.
+        EXPECT_EQ(app.CurrentChannel.Channel, 20);
+    }
+}
+
 TEST_F(ConnectJobTest, CancelledSelectionDialsNothing) {
     ASSERT_TRUE(ConfirmHost());
     host.ClearLogs();

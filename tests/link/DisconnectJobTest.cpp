@@ -38,6 +38,33 @@ TEST_F(DisconnectJobTest, ResetsTheSubModuleEscapesAndHangsUp) {
     EXPECT_TRUE(terminal.StatusFlags & Status::SubSetUp);
 }
 
+TEST_F(DisconnectJobTest, OnlyAHangUpTheHostModuleConfirmedCountsAsDone) {
+    struct Case {
+        const char* what;
+        bool hostAnswers;
+        bool portGone;   // the PC port went away while the module was connected
+        bool missed;
+    };
+    const Case cases[] = {
+        {"DISCONNECT received", true, false, false},
+        {"no answer to +++ or ATH", false, false, true},
+        {"port gone before the disconnect", true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.SetAnswering(true);
+        ASSERT_TRUE(ConfirmHost());
+        Connected(2);
+        terminal.HangUpMissed = !c.missed;
+        host.SetAnswering(c.hostAnswers);
+        if (c.portGone) Post(WindowMsg::PortLost);
+        Post(WindowMsg::StartDisconnect);
+        ASSERT_TRUE(RunUntilIdle()) << c.what;
+        EXPECT_EQ(terminal.HangUpMissed, c.missed) << c.what;
+        EXPECT_FALSE(terminal.StatusFlags & Status::SubConnected) << c.what;
+    }
+}
+
 TEST_F(DisconnectJobTest, MuteSubModuleIsStillHungUp) {
     Connected(2);
     radio.FindSubModule("000000000002")->SetMuted(true);

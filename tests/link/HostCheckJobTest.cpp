@@ -133,6 +133,19 @@ TEST_F(AutoSearchTest, PortsAreTriedFromTheLastToTheFirst) {
     EXPECT_EQ(terminal.Engine.ActiveJobs, 0u);
 }
 
+TEST_F(AutoSearchTest, PortHeldByAnotherProgramSaysSoInsteadOfAskingForTheCable) {
+    app.PcPort.PcComNo = "/dev/ttyUSB0";
+    port.Failure = PortOpenFailure::InUse;
+    view.Answers = {MessageBoxAnswer::Retry, MessageBoxAnswer::Cancel};
+    terminal.HandleMessage(WindowMsg::StartHostCheck);
+    const std::string inUse = "/dev/ttyUSB0 Port failed to open. (in use by another program)";
+    EXPECT_TRUE(view.HasStatus(inUse));
+    // Retry tries again once the other program may have let go.
+    EXPECT_EQ(view.Boxes, (std::vector<std::string>{inUse, inUse}));
+    EXPECT_EQ(port.Names.size(), 2u);
+    EXPECT_EQ(terminal.Engine.ActiveJobs, 0u);
+}
+
 TEST_F(AutoSearchTest, NoPortAtAllIsReportedWithoutABox) {
     terminal.HandleMessage(WindowMsg::StartHostCheck);
     EXPECT_TRUE(port.Names.empty());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
+#include <fcntl.h>
 #include <time.h>
 
 #include <atomic>
@@ -340,6 +342,7 @@ TEST_F(CSerialPortTest, SecondPortCannotOpenTheSameDevice) {
     ASSERT_EQ(OpenDefault(first, pty.SlavePath()), 1);
     EXPECT_EQ(OpenDefault(second, pty.SlavePath()), 0);
     EXPECT_FALSE(second.IsOpen());
+    EXPECT_EQ(second.LastOpenFailure(), PortOpenFailure::InUse);
 
     // The refused open must not disturb the owner.
     EXPECT_EQ(Write(first, "AT\r"), 3);
@@ -347,6 +350,47 @@ TEST_F(CSerialPortTest, SecondPortCannotOpenTheSameDevice) {
 
     first.Close();
     EXPECT_EQ(OpenDefault(second, pty.SlavePath()), 1);
+}
+
+// Another program holds the device with a lock only (a root program gets past
+// exclusive mode anyway): the refused open must leave that program's device as
+// it was, neither exclusive for everyone else nor with its queues emptied.
+TEST_F(CSerialPortTest, RefusedOpenLeavesAnotherProgramsDeviceAlone) {
+    ASSERT_TRUE(pty.OpenObserver());
+    const int other = ::open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    termios raw{};
+    ASSERT_EQ(::tcgetattr(other, &raw), 0);
+    ::cfmakeraw(&raw);
+    ASSERT_EQ(::tcsetattr(other, TCSANOW, &raw), 0);
+    ASSERT_TRUE(pty.WriteMaster("pending"));
+    ASSERT_TRUE(WaitUntil([&] { return pty.ObservedInputQueue() == 7; }));
+
+    CSerialPort port(log.Poster());
+    EXPECT_EQ(OpenDefault(port, pty.SlavePath()), 0);
+    EXPECT_EQ(port.LastOpenFailure(), PortOpenFailure::InUse);
+    int exclusive = -1;
+    ASSERT_EQ(::ioctl(other, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0) << "the refused open left the device exclusive";
+    EXPECT_EQ(pty.ObservedInputQueue(), 7) << "the refused open discarded the other program's input";
+    EXPECT_TRUE(log.Posts().empty());
+
+    ::close(other);
+    EXPECT_EQ(OpenDefault(port, pty.SlavePath()), 1);
+    EXPECT_EQ(port.LastOpenFailure(), PortOpenFailure::None);
+}
+
+// Rates that pass the engine's checks (multiples of 300 up to 19200) but have
+// no termios speed are told apart from a device that failed to open.
+TEST_F(CSerialPortTest, BaudRateTheDeviceCannotTakeIsReportedAsSuch) {
+    CSerialPort port(log.Poster());
+    for (uint32_t baud : {900u, 3600u, 14400u}) {
+        EXPECT_EQ(port.Open(pty.SlavePath(), baud, 8, 2, kParityNone), 0) << baud;
+        EXPECT_EQ(port.LastOpenFailure(), PortOpenFailure::BaudRate) << baud;
+    }
+    EXPECT_EQ(OpenDefault(port, "/dev/kova-no-such-device"), 0);
+    EXPECT_EQ(port.LastOpenFailure(), PortOpenFailure::Other);
 }
 
 TEST_F(CSerialPortTest, DestructorReleasesAnOpenDevice) {
@@ -388,6 +432,8 @@ TEST_F(CSerialPortTest, HangUpStopsTheReaderAndFailsWrites) {
     EXPECT_EQ(Write(port, "AT\r"), 0);
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(port.ReceivedCount(), 10) << "bytes received before the hang-up stay takeable";
+    // The UI thread is told once, without having to write first.
+    EXPECT_EQ(log.Count(kMsgPortLost), 1);
 
     port.Close();
     EXPECT_FALSE(port.IsOpen());

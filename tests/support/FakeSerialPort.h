@@ -15,6 +15,7 @@ public:
         open_ = OpenSucceeds;
         return open_ ? 1 : 0;
     }
+    PortOpenFailure LastOpenFailure() const override { return open_ ? PortOpenFailure::None : Failure; }
     void Close() override { open_ = false; ++CloseCalls; }
     bool IsOpen() const override { return open_; }
     int Write(const uint8_t* data, int count) override {
@@ -38,6 +39,7 @@ public:
     }
 
     bool OpenSucceeds = true;
+    PortOpenFailure Failure = PortOpenFailure::Other;   // why a refused Open failed
     int AcceptPerWrite = -1;   // -1: everything
     uint32_t Modem = kModemCts | kModemDsr;
     std::string OpenedName;
