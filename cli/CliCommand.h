@@ -46,3 +46,4 @@ void AddLangCommands(std::vector<CliCommand>& commands);
 void AddLinkCommands(std::vector<CliCommand>& commands);
 void AddListCommands(std::vector<CliCommand>& commands);
 void AddDownloadCommands(std::vector<CliCommand>& commands);
+void AddJournalCommands(std::vector<CliCommand>& commands);

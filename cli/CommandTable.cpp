@@ -13,6 +13,7 @@ const std::vector<CliCommand>& CliCommands()
         AddLinkCommands(list);
         AddListCommands(list);
         AddDownloadCommands(list);
+        AddJournalCommands(list);
         return list;
     }();
     return commands;

@@ -16,6 +16,7 @@
 #include "lang/Msg.h"
 #include "engine/HostModuleInfo.h"
 #include "engine/SubModuleInfo.h"
+#include "engine/TransferRecorder.h"
 #include "engine/TxRing.h"
 
 class CKOVAApp;
@@ -154,6 +155,9 @@ public:
     // The programs stored on the machine, as the last list job read them
     // (emptied when a list job starts; the transfer dialogs offer them).
     McProgramEntryList McProgramList;
+
+    // The record of the transfer under way, for the transfer journal.
+    TransferRecorder Journal;
 
     // Adds a job owned by the terminal and registers it with the engine.
     template <typename J, typename... Args>
