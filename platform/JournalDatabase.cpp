@@ -149,7 +149,8 @@ int JournalDatabase::StoredVersion(QSqlDatabase& db) {
 }
 
 bool JournalDatabase::Migrate(QSqlDatabase& db, std::string& error) {
-    if (!Exec(db, "CREATE TABLE IF NOT EXISTS journal_meta (name TEXT PRIMARY KEY, value TEXT NOT NULL)", error)) {
+    if (!db.tables().contains("journal_meta") &&
+        !Exec(db, "CREATE TABLE journal_meta (name TEXT PRIMARY KEY, value TEXT NOT NULL)", error)) {
         return false;
     }
     const int stored = StoredVersion(db);

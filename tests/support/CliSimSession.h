@@ -35,6 +35,8 @@ protected:
         buildDir_ = build;
         temp_ = folder_.Path();
         setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
+        // The transfer journal of these runs stays in the folder too.
+        setenv("XDG_DATA_HOME", (temp_ / "data").c_str(), 1);
         link_ = temp_ / "trx";
 
         std::string sim = (buildDir_ / "sim" / "kova-sim").string();
