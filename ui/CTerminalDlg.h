@@ -12,6 +12,7 @@
 
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
+#include "ui/CJournalDlg.h"
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/QtTerminalView.h"
 #include "ui/models/KeyRules.h"
@@ -28,6 +29,7 @@ class QKeyEvent;
 class QMenuBar;
 class SerialPort;
 struct DownloadRequest;
+class TransferJournal;
 
 class CTerminalDlg : public QWidget {
     Q_OBJECT
@@ -68,6 +70,15 @@ public:
     void CommBackspace();
     void FocusCommWindow();
     void RefreshPages();
+
+    // ---- the transfer journal ----
+    // Records of this window's transfers go to `journal`; `reader` fills the journal window.
+    void AttachJournal(TransferJournal* journal, CJournalDlg::Reader reader);
+    void SetPcUser(const std::string& user);
+    // Opens the journal window (modal).
+    void ShowJournal();
+    // A failure of the journal's store, in the status window.
+    void ShowJournalFailure(const std::string& text);
     void SetMachineBusy(bool busy);
     void RefreshPortLineDisplay();
     void SetFileProgress(int position, int range);
@@ -147,6 +158,8 @@ private:
 
     QMenuBar* menuBar_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* journalAction_ = nullptr;
+    CJournalDlg::Reader journalReader_;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
     QWidget* pages_[4] = {};
