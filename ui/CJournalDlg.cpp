@@ -86,6 +86,9 @@ CJournalDlg::CJournalDlg(int language, Reader reader, QWidget* parent)
     buttons->addWidget(refresh);
     buttons->addWidget(exportCsv);
     buttons->addWidget(close);
+    // Return in the search box must not press Refresh or Export.
+    for (QPushButton* button : {refresh, exportCsv}) button->setAutoDefault(false);
+    close->setDefault(true);
     layout->addLayout(buttons);
     resize(1000, 480);
 
@@ -152,7 +155,7 @@ void CJournalDlg::ApplyFilter() {
         }
     }
     table_->resizeColumnsToContents();
-    QString summary = QString("%1 %2").arg(model_.RowCount()).arg(ToQ(model_.CaptionText(JournalViewModel::Shown)));
+    QString summary = QString("%1 %2").arg(ToQ(model_.CaptionText(JournalViewModel::Shown))).arg(model_.RowCount());
     // Why the table may be empty or incomplete stays in view whatever the filter.
     if (!readNote_.isEmpty()) summary += "  " + readNote_;
     summary_->setText(summary);

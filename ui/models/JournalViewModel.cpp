@@ -21,7 +21,7 @@ constexpr Pair kCaptions[] = {
     {"Transfer journal", "전송 기록"}, {"Channel", "채널"}, {"Type", "기종"},   {"Result", "결과"},
     {"From", "시작일"},                {"To", "종료일"},    {"Search", "검색"}, {"All", "전체"},
     {"Export CSV...", "CSV 내보내기..."}, {"Refresh", "새로 고침"}, {"Close", "닫기"},
-    {"records shown", "건 표시"},
+    {"Records shown:", "표시된 기록:"},
 };
 
 constexpr Pair kResults[] = {{"completed", "완료"}, {"failed", "실패"}, {"cancelled", "취소"}};
