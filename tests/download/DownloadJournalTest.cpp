@@ -68,21 +68,25 @@ TEST_F(DownloadJournalTest, MachineThatStopsLeavesAFailedRecordOfWhatWentOut) {
 }
 
 TEST_F(DownloadJournalTest, CancelLeavesACancelledRecordAndNoneForUnstartedFiles) {
-    std::string longFile;
-    for (int i = 0; i < 200; ++i) longFile += "N" + std::to_string(1000 + i) + " X100 Y200\r\n";
-    WriteNc("LONG.NCD", longFile);
-    WriteNc("NEXT.NCD", "N001\r\n");
-    Choose({"NEXT.NCD", "LONG.NCD"});
+    std::string program;
+    for (int i = 0; i < 300; ++i) program += "N" + std::to_string(5000 + i) + " X1 Y2\r\n";
+    WriteNc("BIG.NCD", program);
+    WriteNc("LATER.NCD", "N001\r\n");
     ASSERT_TRUE(ConnectChannel(1));
+    Choose({"LATER.NCD", "BIG.NCD"});
     Post(WindowMsg::StartDownload);
-    ASSERT_TRUE(loop.RunUntil([&] { return machine.Loading().size() >= 5; }, 60000));
+    // Part of the way into BIG.NCD.
+    ASSERT_TRUE(loop.RunUntil([&] { return terminal.FileOffset > 200; }, 60000));
     Post(WindowMsg::Cancel);
     ASSERT_TRUE(RunUntilIdle());
 
     ASSERT_EQ(journal.Records.size(), 1u);
-    EXPECT_EQ(journal.Records[0].Result, TransferResult::Cancelled);
-    EXPECT_EQ(journal.Records[0].MessageText, "Downloading canceled.");
-    EXPECT_EQ(journal.Records[0].PcFile, (files / "LONG.NCD").string());
+    const TransferRecord& r = journal.Records[0];
+    EXPECT_EQ(r.Result, TransferResult::Cancelled);
+    EXPECT_EQ(r.MessageText, "Downloading canceled.");
+    EXPECT_EQ(r.PcFile, (files / "BIG.NCD").string());
+    EXPECT_EQ(r.Sha256, Sha(program));
+    EXPECT_LT(r.Bytes, static_cast<int64_t>(program.size()));
 }
 
 TEST_F(DownloadJournalTest, WithoutAJournalNothingIsRecorded) {
