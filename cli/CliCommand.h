@@ -63,3 +63,4 @@ void AddDownloadCommands(std::vector<CliCommand>& commands);
 void AddUploadCommands(std::vector<CliCommand>& commands);
 void AddSystemDownloadCommands(std::vector<CliCommand>& commands);
 void AddZidCommands(std::vector<CliCommand>& commands);
+void AddJournalCommands(std::vector<CliCommand>& commands);

@@ -16,6 +16,7 @@ const std::vector<CliCommand>& CliCommands()
         AddUploadCommands(list);
         AddSystemDownloadCommands(list);
         AddZidCommands(list);
+        AddJournalCommands(list);
         return list;
     }();
     return commands;

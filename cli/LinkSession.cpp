@@ -6,11 +6,13 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <ostream>
 
 #include "app/CKOVAApp.h"
 #include "engine/EventLoop.h"
@@ -19,7 +21,9 @@
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
 #include "link/HostCheckJob.h"
+#include "platform/PosixAppPlatform.h"
 #include "platform/QtEventLoop.h"
+#include "platform/SqlTransferJournal.h"
 #include "serial/CSerialPort.h"
 
 namespace {
@@ -94,6 +98,14 @@ LinkSession::LinkSession(CliContext& context)
         });
     });
     terminal_ = std::make_unique<Terminal>(context.App, *port_, *loop_, view_);
+    // The journal's own failures go to standard error, from its worker thread:
+    // the command may end before the event loop would show them.
+    std::ostream& err = context.Err;
+    journal_ = std::make_unique<SqlTransferJournal>(
+        SqlTransferJournal::OptionsFrom(context.Platform.Settings()),
+        [&err](const std::string& text) { err << "kova-cli: " + text + "\n" << std::flush; });
+    terminal_->Journal.SetJournal(journal_.get());
+    if (const passwd* user = getpwuid(getuid()); user != nullptr) terminal_->Journal.PcUser = user->pw_name;
     jobs_ = std::make_unique<LinkJobs>(AddLinkJobs(*terminal_));
     // As the window does at start: the pacing and modem-status timer runs all the time.
     loop_->SetTimer(kTimerPacing, 1000);
@@ -111,6 +123,8 @@ LinkSession::~LinkSession() {
     if (port_) port_->Close();
     jobs_.reset();
     terminal_.reset();
+    // Writes what the transfers recorded before the program ends.
+    journal_.reset();
     port_.reset();
     loop_.reset();
 }

@@ -21,6 +21,7 @@ class QCoreApplication;
 class QSocketNotifier;
 class QTimer;
 class QtEventLoop;
+class SqlTransferJournal;
 class Terminal;
 
 class LinkSession {
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<QCoreApplication> qtApp_;
     std::unique_ptr<QtEventLoop> loop_;
     ConsoleView view_;
+    std::unique_ptr<SqlTransferJournal> journal_;
     std::unique_ptr<CSerialPort> port_;
     std::unique_ptr<Terminal> terminal_;
     std::unique_ptr<LinkJobs> jobs_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/CKOVAApp.h"
+#include "app/PathRules.h"
+#include "app/TransferRecord.h"
 #include "engine/DownloadRequest.h"
 #include "engine/EventLoop.h"
 #include "engine/JobBits.h"
@@ -58,8 +60,12 @@ bool DownloadDispatcher::StartNextFile(int& result) {
 
         NcFileContent content;
         NcFileStatus status = ReadNcFile(T.TransferFolder, name, content);
+        T.Journal.Begin(T, TransferDirection::Download, JoinPath(T.TransferFolder, name),
+                        T.CurrentItem.McProgramName);
         if (status != NcFileStatus::Loaded) {
-            T.ShowStatus(status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen, 1);
+            const Msg row = status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen;
+            T.ShowStatus(row, 1);
+            T.Journal.End(TransferResult::Failed, static_cast<int>(row), T.Text(row));
             ++result_.FilesNotCompleted;
             p.TotalBytes -= static_cast<int64_t>(T.CurrentItem.Length);
             ShowTotalProgress();
@@ -79,10 +85,12 @@ bool DownloadDispatcher::StartNextFile(int& result) {
 
         // The type is looked at only once a file is ready to go: files that
         // cannot be read are reported as such whatever the machine.
+        T.Journal.SetContent(T.FileBuffer.get(), T.FileSize, 0);
         uint32_t bit = JobBitFor(T.CurrentMcType());
         if (bit == 0 || !T.Engine.HasJob(bit)) {
             ++result_.FilesNotCompleted;
             FailText = T.Text(Msg::InvalidEquipmentType);
+            FailRow = static_cast<int>(Msg::InvalidEquipmentType);
             State = JobState::Failed;
             result = 1;
             return true;
@@ -213,6 +221,13 @@ int DownloadDispatcher::Run(uint32_t event) {
 
         case JobState::Finish:
             KillTimeout();
+            // A file whose job did not get to end its record ends with the run.
+            if (T.Journal.Open()) {
+                const bool cancelled = result_.EndState == JobState::Cancelled;
+                T.Journal.End(cancelled ? TransferResult::Cancelled : TransferResult::Failed,
+                              cancelled ? static_cast<int>(Msg::DownloadingCanceled) : FailRow,
+                              cancelled ? T.Text(Msg::DownloadingCanceled) : FailText);
+            }
             CloseFile();
             // Files that were chosen but never reached their turn.
             result_.FilesNotCompleted += static_cast<int>(T.PcFileList.size());

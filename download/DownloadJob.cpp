@@ -175,6 +175,7 @@ int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint
 
 void DownloadJob::FailNaming(Msg message, const std::string& text) {
     FailText = WithState(T.Text(message)) + " : " + Visible(text);
+    FailRow = static_cast<int>(message);
     State = JobState::Failed;
 }
 
@@ -203,11 +204,18 @@ int DownloadJob::Complete() {
     T.View.SetTimeText(text);
     T.ShowStatus(Msg::DownloadingComplete, 0);
     completed_ = true;
+    // The whole file went out, whatever part of it the machine's lines used.
+    EndFileRecord(TransferResult::Completed, static_cast<int>(Msg::DownloadingComplete),
+                  T.Text(Msg::DownloadingComplete), T.FileSize);
     State = JobState::Finish;
     return 1;
 }
 
-int DownloadJob::CancelDownload() { return CancelThrough(Dispatcher); }
+int DownloadJob::CancelDownload() {
+    EndFileRecord(TransferResult::Cancelled, static_cast<int>(Msg::DownloadingCanceled),
+                  T.Text(Msg::DownloadingCanceled), T.FileOffset);
+    return CancelThrough(Dispatcher);
+}
 
 int DownloadJob::StopMachineAndCancel() {
     T.QueueByte(ControlByte::Etx, false);
@@ -218,6 +226,7 @@ int DownloadJob::ShowFailure() {
     KillTimeout();
     if (MachineTookLines) T.QueueByte(ControlByte::Etx, false);
     T.ShowStatus(FailText, 0);
+    EndFileRecord(TransferResult::Failed, FailRow, FailText, T.FileOffset);
     State = JobState::Finish;
     return 1;
 }
@@ -243,6 +252,12 @@ int DownloadJob::RunEndState() {
     }
 }
 
+void DownloadJob::EndFileRecord(TransferResult result, int row, const std::string& text, uint32_t done) {
+    if (!T.Journal.Open()) return;
+    T.Journal.SetContent(T.FileBuffer.get(), T.FileBuffer ? T.FileSize : 0, done);
+    T.Journal.End(result, row, text);
+}
+
 int DownloadJob::FinishDownload() {
     uint32_t& mask = T.Engine.EventMask;
     if (mask & EV_RESUME) T.QueueByte(SubModuleCommand::ReadyReportsOff, false);
@@ -254,7 +269,10 @@ int DownloadJob::FinishDownload() {
     bool completed = completed_;
     completed_ = false;
     MachineTookLines = false;
+    // A job that ended without passing one of the end states above.
+    EndFileRecord(TransferResult::Failed, FailRow, FailText, T.FileOffset);
     FailText.clear();
+    FailRow = -1;
     Retries = 0;
     int result = FinishTransferJob();
     Dispatcher.FileEnded(completed);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/TransferRecord.h"
 #include "engine/Job.h"
 
 class DownloadDispatcher;
@@ -99,6 +100,8 @@ protected:
     // 9010: turns off ready and busy reports that are still on, stops echoing
     // sent bytes, tells the dispatcher how the file went and clears the job's bit.
     int FinishDownload();
+    // Ends the journal record of the current file: its bytes, how far it got, and how it ended.
+    void EndFileRecord(TransferResult result, int row, const std::string& text, uint32_t done);
     // The end states every type runs alike: 9000, 9002, 9010, and states the
     // job does not know (9004, then 9010). 9001 is each type's own.
     int RunEndState();

@@ -13,6 +13,7 @@ void Job::ApplyStartAndCancel(uint32_t event) {
 
 int Job::FailWith(Msg message) {
     FailText = WithState(T.Text(message));
+    FailRow = static_cast<int>(message);
     State = JobState::Failed;
     return 1;
 }
@@ -73,6 +74,7 @@ int Job::FinishJob() {
     }
     T.RefreshPages();
     FailText.clear();
+    FailRow = -1;
     State = JobState::Begin;
     T.View.FocusCommWindow();
     return 1;

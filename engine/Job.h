@@ -34,6 +34,7 @@ public:
 
     int State = 0;
     std::string FailText;   // what state 9002 shows
+    int FailRow = -1;       // the text table row of FailText, -1 when it has none
     const uint32_t Bit;
 
 protected:

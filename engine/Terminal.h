@@ -17,6 +17,7 @@
 #include "lang/Msg.h"
 #include "engine/HostModuleInfo.h"
 #include "engine/SubModuleInfo.h"
+#include "engine/TransferRecorder.h"
 #include "engine/TxRing.h"
 #include "serial/SerialPort.h"
 
@@ -188,6 +189,9 @@ public:
     // The programs stored on the machine, as the last list job read them
     // (emptied when a list job starts; the transfer dialogs offer them).
     McProgramEntryList McProgramList;
+
+    // The record of the transfer under way, for the transfer journal.
+    TransferRecorder Journal;
 
     // Adds a job owned by the terminal and registers it with the engine.
     template <typename J, typename... Args>

@@ -1,5 +1,6 @@
 #include "lists/ProgramListJob.h"
 
+#include "app/TransferRecord.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
@@ -16,11 +17,13 @@ int ProgramListJob::Run(uint32_t event) {
     if (event == EV_START) {
         State = JobState::Begin;
         Completed = false;
+        FailRow = -1;
     }
     if (event & EV_CANCEL) return Cancel();
     if (!(T.StatusFlags & Status::SubConnected) && State != JobState::Finish) {
         KillTimeout();
         T.ShowStatus(Msg::TrxNotConnectedToMc, 1);
+        FailRow = static_cast<int>(Msg::TrxNotConnectedToMc);
         State = JobState::Finish;
     }
     return RunState(event);
@@ -33,6 +36,7 @@ int ProgramListJob::BeginListing(uint8_t wakeByte, uint32_t answerWaitMs, int ne
     // (nothing); it needs replies, time-outs and cancel.
     T.Engine.EventMask |= kDefaultEventMask;
     T.ShowStatus(Msg::ReadingMcProgramList, 1);
+    T.Journal.Begin(T, TransferDirection::List, std::string(), std::string());
     T.McProgramList.clear();
     T.PartialLine.clear();
     T.QueueByte(wakeByte, false);
@@ -44,6 +48,7 @@ int ProgramListJob::BeginListing(uint8_t wakeByte, uint32_t answerWaitMs, int ne
 int ProgramListJob::WaitForAnswer(uint32_t event) {
     if (event & EV_TIMEOUT) {
         T.ShowStatus(Msg::NoResponseFromMc, 0);
+        FailRow = static_cast<int>(Msg::NoResponseFromMc);
         State = JobState::Failed;
         return 1;
     }
@@ -67,6 +72,8 @@ bool ProgramListJob::ListingStalled(uint32_t event) const {
 int ProgramListJob::TakeListing(ListingParser parse) {
     KillTimeout();
     StopCollecting();
+    const auto* bytes = reinterpret_cast<const uint8_t*>(listing_.data());
+    T.Journal.SetContent(bytes, listing_.size(), listing_.size());
     T.McProgramList = parse(listing_);
     listing_.clear();
     State = JobState::Completed;
@@ -80,6 +87,7 @@ void ProgramListJob::DropListing() {
 }
 
 int ProgramListJob::EndOnCancel(uint32_t keptEvents) {
+    T.Journal.End(TransferResult::Cancelled, -1, std::string());
     T.Engine.ActiveJobs &= ~Bit;
     State = JobState::Begin;
     if (T.Engine.ActiveJobs != 0) {
@@ -94,14 +102,22 @@ int ProgramListJob::EndOnCancel(uint32_t keptEvents) {
 int ProgramListJob::FailListing() {
     // The list was emptied at the start; a failure leaves it so.
     T.McProgramList.clear();
+    if (FailRow < 0) FailRow = static_cast<int>(Msg::FailedToListMcPrograms);
+    EndRecord(TransferResult::Failed);
     State = JobState::Finish;
     return 1;
+}
+
+void ProgramListJob::EndRecord(TransferResult result) {
+    T.Journal.End(result, FailRow, FailRow < 0 ? std::string() : T.Text(static_cast<Msg>(FailRow)));
 }
 
 int ProgramListJob::RunEndState() {
     switch (State) {
         case JobState::Completed:
             Completed = true;
+            FailRow = -1;
+            EndRecord(TransferResult::Completed);
             State = JobState::Finish;
             return 1;
 
@@ -109,6 +125,8 @@ int ProgramListJob::RunEndState() {
             return FailListing();
 
         case JobState::Finish:
+            // Ended without reaching 9000 or 9002 (the link dropped).
+            EndRecord(TransferResult::Failed);
             StopCollecting();
             listing_.clear();
             return FinishJob();

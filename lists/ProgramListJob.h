@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/TransferRecord.h"
 #include "engine/Job.h"
 #include "engine/McProgramEntry.h"
 
@@ -70,6 +71,8 @@ protected:
 
 private:
     void StopCollecting();
+    // Ends the journal record of the run, with the message of FailRow.
+    void EndRecord(TransferResult result);
 
     std::string listing_;
 };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum xvfb xauth
   desktop-file-utils dpkg-dev

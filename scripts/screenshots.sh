@@ -22,6 +22,8 @@ cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -r
 trap cleanup EXIT
 
 export XDG_CONFIG_HOME="$work/config"
+# The transfer journal of this run stays in the throwaway folder too.
+export XDG_DATA_HOME="$work/data"
 mkdir -p "$XDG_CONFIG_HOME/MERIDO ELE" "$work/nc"
 printf 'N001 X10 Y20\r\nN002 X30 Y40\r\nN003 M30\r\n' > "$work/nc/PROG1.NCD"
 # Xvfb picks a free display number and writes it to fd 3, so several runs can go at once.

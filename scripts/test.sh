@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test:
-#   1. the full build (programs, Qt tests, end-to-end tests) with CTest;
+#   1. the full build (programs, Qt tests, end-to-end tests) with CTest, with a
+#      throwaway PostgreSQL cluster for the journal's server test;
 #   2. the core and serial tests again under AddressSanitizer and UBSan;
 #   3. the reader-thread tests under ThreadSanitizer.
 set -euo pipefail
@@ -12,7 +13,8 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# The journal's server test gets a PostgreSQL cluster of its own.
+scripts/with-postgres.sh ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOVA_BUILD_GUI=OFF \
       -DKOVA_BUILD_BENCH=OFF "-DKOVA_SANITIZE=address;undefined"

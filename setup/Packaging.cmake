@@ -29,8 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The Qt libraries come from dpkg-shlibdeps; the platform plugins that draw
 # the windows are a package of their own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-nanum, pkexec")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+# libqt6sql6-psql: the journal server driver, for factories that share one PostgreSQL journal.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-nanum, pkexec, libqt6sql6-psql")
 # Only a postinst: udev notices a removed rule file by itself, and a package
 # without a postrm leaves nothing behind on `apt remove`.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_SOURCE_DIR}/package/postinst)

@@ -115,6 +115,10 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
         FocusCommWindow();
     });
 
+    journalAction_ = menuBar_->addAction(QString());
+    journalAction_->setObjectName(QStringLiteral("journalAction"));
+    connect(journalAction_, &QAction::triggered, this, &CTerminalDlg::ShowJournal);
+
     BuildPages();
     BuildLayout();
     Relabel();
@@ -238,7 +242,23 @@ void CTerminalDlg::Relabel() {
     // The About item is a fixed resource text, not a row of the text table: it
     // reads the same in every language.
     aboutAction_->setText(QString::fromUtf8(kAboutItemText));
+    journalAction_->setText(ToQ(JournalViewModel(app_._nLanguage).CaptionText(JournalViewModel::Title) + "..."));
 }
+
+void CTerminalDlg::AttachJournal(TransferJournal* journal, CJournalDlg::Reader reader) {
+    terminal_.Journal.SetJournal(journal);
+    journalReader_ = std::move(reader);
+}
+
+void CTerminalDlg::SetPcUser(const std::string& user) { terminal_.Journal.PcUser = user; }
+
+void CTerminalDlg::ShowJournal() {
+    CJournalDlg dialog(app_._nLanguage, journalReader_, this);
+    dialog.exec();
+    FocusCommWindow();
+}
+
+void CTerminalDlg::ShowJournalFailure(const std::string& text) { terminal_.ShowStatus(text, 1); }
 
 QWidget* CTerminalDlg::Page(int index) const { return index >= 0 && index < 4 ? pages_[index] : nullptr; }
 

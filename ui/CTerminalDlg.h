@@ -13,6 +13,7 @@
 
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
+#include "ui/CJournalDlg.h"
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/CWait_download_start_dlg.h"
 #include "ui/QtTerminalView.h"
@@ -34,6 +35,7 @@ class QMenuBar;
 class SerialPort;
 struct DownloadRequest;
 struct UploadRequest;
+class TransferJournal;
 
 class CTerminalDlg : public QWidget {
     Q_OBJECT
@@ -74,6 +76,15 @@ public:
     void CommBackspace();
     void FocusCommWindow();
     void RefreshPages();
+
+    // ---- the transfer journal ----
+    // Records of this window's transfers go to `journal`; `reader` fills the journal window.
+    void AttachJournal(TransferJournal* journal, CJournalDlg::Reader reader);
+    void SetPcUser(const std::string& user);
+    // Opens the journal window (modal).
+    void ShowJournal();
+    // A failure of the journal's store, in the status window.
+    void ShowJournalFailure(const std::string& text);
     void SetMachineBusy(bool busy);
     void RefreshPortLineDisplay();
     void SetFileProgress(int position, int range);
@@ -178,6 +189,8 @@ private:
 
     QMenuBar* menuBar_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* journalAction_ = nullptr;
+    CJournalDlg::Reader journalReader_;
     C_DialogTabCtrl* tab_ = nullptr;
     CTabDlg0* page0_ = nullptr;
     CTabDlg1* page1_ = nullptr;

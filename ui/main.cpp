@@ -5,10 +5,13 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "app/CKOVAApp.h"
 #include "platform/PosixAppPlatform.h"
 #include "platform/QtEventLoop.h"
+#include "platform/SqlTransferJournal.h"
 #include "serial/CSerialPort.h"
 #include "ui/CTerminalDlg.h"
 #include "ui/QtText.h"
@@ -33,10 +36,23 @@ int main(int argc, char** argv) {
         });
     });
 
+    // The journal's worker reports a failure once; the status window shows it.
+    const SqlTransferJournal::Options journalOptions = SqlTransferJournal::OptionsFrom(platform.Settings());
+    SqlTransferJournal journal(journalOptions, [&loop, &window](const std::string& text) {
+        loop.Post([&window, text] {
+            if (window != nullptr) window->ShowJournalFailure(text);
+        });
+    });
+
     int result = 0;
     {
         CTerminalDlg terminal(app, port, loop);
         window = &terminal;
+        terminal.AttachJournal(&journal, [journalOptions](std::vector<TransferRecord>& records, std::string& note,
+                                                          std::string& error) {
+            return SqlTransferJournal::Read(journalOptions, JournalFilter{}, records, note, error);
+        });
+        if (const passwd* user = getpwuid(getuid()); user != nullptr) terminal.SetPcUser(user->pw_name);
         if (QScreen* screen = QGuiApplication::primaryScreen()) terminal.setGeometry(screen->availableGeometry());
         terminal.showMaximized();
         terminal.Start();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -108,6 +109,32 @@ TEST_F(DownloadStartEndToEndTest, StartPressesTheButtonOfTheWaitingDownload) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("Waiting for start signal."), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("Downloading complete."), std::string::npos) << result.err;
+}
+
+TEST_F(DownloadCliEndToEndTest, TheJournalShowsTheFileWithItsSha256AndResult) {
+    const std::string file = Nc("P1.NCD", "N001 X100 Y200\r\nN002 X110 Y210\r\nM02\r\n");
+    ASSERT_EQ(Cli("channel set 1 --type DYNA/PERT SubSerial=000000000001").exitCode, 0);
+    ASSERT_EQ(Cli(Port() + "download --channel 1 " + file).exitCode, 0);
+
+    std::string sum(64, '\0');
+    FILE* pipe = popen(("sha256sum '" + file + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    ASSERT_EQ(fread(sum.data(), 1, sum.size(), pipe), sum.size());
+    pclose(pipe);
+    CliResult csv = Cli("journal --csv");
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    const std::string header = "start,end,user,channel,type,machine,sub_address,direction,pc_file,program,bytes,"
+                               "lines,sha256,duration_ms,result,message_number,message,verify\r\n";
+    ASSERT_EQ(csv.out.rfind(header, 0), 0u) << csv.out;
+    EXPECT_EQ(Occurrences(csv.out, "\r\n"), 2u) << csv.out;
+    EXPECT_NE(csv.out.find(",1,DYNA/PERT,"), std::string::npos) << csv.out;
+    EXPECT_NE(csv.out.find("," + file + ",,37,3," + sum + ","), std::string::npos) << csv.out;
+    EXPECT_NE(csv.out.find(",completed,108,Downloading complete.,"), std::string::npos) << csv.out;
+
+    EXPECT_EQ(Cli("journal --result failed").out, Cli("journal --channel 2").out);   // the header only
+    EXPECT_EQ(Cli("journal --since 2999-01-01").out.find("download"), std::string::npos);
+    EXPECT_EQ(Cli("journal --since 12/07/2026").exitCode, 2);
+    EXPECT_EQ(Cli("journal --result done").exitCode, 2);
 }
 
 TEST_F(DownloadCliEndToEndTest, FilesGoInTheOrderGivenAndAMissingOneFailsTheCommand) {
@@ -222,6 +249,12 @@ TEST_F(DownloadCliEndToEndTest, InterruptCancelsTheTransferHangsUpAndFails) {
 
     CliResult next = Cli(Port() + "connect --channel 2");
     EXPECT_EQ(next.exitCode, 0) << next.err;
+    // A transfer that had begun is in the journal as cancelled.
+    if (result.err.find("Downloading ... (LONG.NCD)") != std::string::npos) {
+        CliResult journal = Cli("journal --result cancelled");
+        EXPECT_NE(journal.out.find("/LONG.NCD\t"), std::string::npos) << journal.out;
+        EXPECT_NE(journal.out.find("\tcancelled\t"), std::string::npos) << journal.out;
+    }
 }
 
 }  // namespace

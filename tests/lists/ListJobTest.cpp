@@ -11,6 +11,7 @@
 #include "sim/SilentMachine.h"
 #include "sim/TdkVc5Machine.h"
 #include "sim/UniversalMachine.h"
+#include "support/RecordingJournal.h"
 
 namespace {
 
@@ -127,6 +128,29 @@ TEST_F(ListJobTest, SilentUniversalMachineFailsAfterTheTimeOutAndLeavesNoList) {
     EXPECT_EQ(std::vector<std::string>(texts.end() - 3, texts.end()),
               (std::vector<std::string>{"MC's program list reads.", "No response from MC!",
                                         "Failed to make list of MC's program."}));
+}
+
+TEST_F(ListJobTest, EachListRunIsJournaledWithItsListingAndEnd) {
+    RecordingJournal journal;
+    terminal.Journal.SetJournal(&journal);
+    universal_->SetPrograms({{"PCB-MAIN", 12}, {"PCB-POWER", 3}});
+    ASSERT_TRUE(ConnectChannel(7));
+    StartList(JobBit::ListUniversal);
+    ASSERT_TRUE(RunUntilIdle());
+    universal_->SetAnswering(false);
+    StartList(JobBit::ListUniversal);
+    ASSERT_TRUE(RunUntilIdle());
+
+    ASSERT_EQ(journal.Records.size(), 2u);
+    const TransferRecord& read = journal.Records[0];
+    EXPECT_EQ(read.Direction, "list");
+    EXPECT_EQ(read.Result, TransferResult::Completed);
+    EXPECT_EQ(read.Channel, 7);
+    EXPECT_EQ(read.McType, "UNIVERSAL");
+    EXPECT_GT(read.Bytes, 0);
+    EXPECT_EQ(read.Sha256.size(), 64u);
+    EXPECT_EQ(journal.Records[1].Result, TransferResult::Failed);
+    EXPECT_EQ(journal.Records[1].MessageNumber, static_cast<int>(Msg::NoResponseFromMc));
 }
 
 TEST_F(ListJobTest, ListJobsRefuseWithoutAConnectedSubModule) {

@@ -36,6 +36,8 @@ protected:
         buildDir_ = build;
         temp_ = folder_.Path();
         setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
+        // The transfer journal of these runs stays in the folder too.
+        setenv("XDG_DATA_HOME", (temp_ / "data").c_str(), 1);
         link_ = temp_ / "trx";
 
         std::vector<std::string> words = {(buildDir_ / "sim" / "kova-sim").string(), "--link", link_.string()};

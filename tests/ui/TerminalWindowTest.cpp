@@ -296,12 +296,15 @@ TEST_F(TerminalWindowTest, ClosingWithAHostHangsUpFirst) {
 TEST_F(TerminalWindowTest, AboutItemIsTheSameResourceTextInEveryLanguage) {
     auto* menu = window->findChild<QMenuBar*>();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    // About, then the transfer journal, whose caption follows the language.
+    ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
     window->SendMessage(WindowMsg::SwitchLanguage, 0, 1);
     EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
+    EXPECT_EQ(menu->actions().last()->text(), QString::fromUtf8("전송 기록..."));
     window->SendMessage(WindowMsg::SwitchLanguage, 0, 0);
     EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("KOVA 정보(&A)..."));
+    EXPECT_EQ(menu->actions().last()->text(), QStringLiteral("Transfer journal..."));
 }
 
 TEST_F(TerminalWindowTest, LanguageIsStoredOnlyWhenItChanges) {
