@@ -138,12 +138,14 @@ TEST_F(DownloadDispatcherTest, DispatcherConnectsFirstWhenNeeded) {
 }
 
 TEST_F(DownloadDispatcherTest, TypesWithoutADownloadJobAreRefused) {
-    // A record written by another program can name a type this one does not know.
-    StoreChannel(4, "000000000004", "VCD-1");
+    // A connect refuses a record that names an unknown type; the dispatcher
+    // still refuses one that reaches it (a type this build has no job for).
+    StoreChannel(4, "000000000004", "CITIZEN/M10");
     WriteNc("A.NCD", "N001\r\n");
     // Taken first: a file that cannot be read is reported as such before the type is refused.
     Choose({"A.NCD", "MISSING.NCD"});
     ASSERT_TRUE(ConnectChannel(4));
+    app.CurrentChannel.McType = "VCD-1";
     auto* citizen = dynamic_cast<SilentMachine*>(radio.FindSubModule("000000000004")->Machine());
     ASSERT_NE(citizen, nullptr);
     citizen->ClearReceived();
