@@ -276,7 +276,8 @@ void CDownloadDlg::ShowQuickView() {
     } else if (cut) {
         text += "\n...";
     }
-    CQuickViewDlg view(ToQ(text_(Msg::QuickViewTitle) + " - " + path), ToQ(text), this);
+    CQuickViewDlg view(ToQ(text_(Msg::QuickViewTitle) + " - " + path), ToQ(text),
+                       NcDialect::ForMachineType(model_.McType()), this);
     view.exec();
 }
 
