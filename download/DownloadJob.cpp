@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "download/DownloadDispatcher.h"
+#include "engine/ControlBytes.h"
 #include "engine/EventLoop.h"
 #include "engine/JobEvents.h"
 #include "download/NcFileRules.h"
@@ -91,6 +92,11 @@ bool DownloadJob::SendByte(uint8_t byte) {
     if (T.QueueByte(byte, false)) return true;
     FailWith(Msg::DownloadingFailed);
     return false;
+}
+
+bool DownloadJob::Nudge() {
+    ++T.Progress.Nudges;
+    return SendByte(ControlByte::Nul);
 }
 
 bool DownloadJob::SendEchoed(uint8_t byte) { return SendByte(T.ExpectEcho(byte)); }

@@ -37,6 +37,8 @@ protected:
     // fails the file with "Downloading failed." instead of losing the line.
     bool Send(const std::string& text);
     bool SendByte(uint8_t byte);
+    // One NUL into a line that has gone quiet, counted in the transfer's figures.
+    bool Nudge();
     // Queues a single-byte command that the sub module echoes, recorded with
     // ExpectEcho first.
     bool SendEchoed(uint8_t byte);

@@ -78,6 +78,7 @@ void Terminal::OnReceived() {
             default: break;
         }
         ++RxByteCount;
+        ++RxTotal;
 
         // Line assembly.
         uint8_t c = byte;
@@ -91,6 +92,7 @@ void Terminal::OnReceived() {
             if (!PartialLine.empty()) {
                 LastReplyLine = PartialLine;
                 StatusFlags |= Status::LineAvailable;
+                ++RxLines;
                 // Jobs that wait for lines get this one before the next byte is read.
                 if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);
             }

@@ -8,6 +8,7 @@
 
 #include "engine/DownloadRequest.h"
 #include "engine/TerminalView.h"
+#include "engine/TransferMeter.h"
 #include "link/ChannelSelectionModel.h"
 
 class RecordingView : public TerminalView {
@@ -26,6 +27,7 @@ public:
     void SetFileProgress(int position, int range) override { FileProgress = {position, range}; }
     void SetTotalProgress(int position, int range) override { TotalProgress = {position, range}; }
     void SetTimeText(const std::string& text) override { TimeText = text; }
+    void SetTransferFigures(const TransferFigures& figures) override { Figures.push_back(figures); }
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override {
         Boxes.push_back(text);
         if (!Answers.empty()) {
@@ -85,6 +87,7 @@ public:
     std::pair<int, int> FileProgress{0, 0};
     std::pair<int, int> TotalProgress{0, 0};
     std::string TimeText;
+    std::vector<TransferFigures> Figures;
     std::vector<std::string> Boxes;
     std::deque<MessageBoxAnswer> Answers;
     int ChannelSelections = 0;
