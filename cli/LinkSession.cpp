@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <iostream>
+#include <unistd.h>
 
 #include "app/CKOVAApp.h"
 #include "engine/EventLoop.h"
@@ -33,6 +35,8 @@ LinkSession::LinkSession(CliContext& context)
         });
     });
     terminal_ = std::make_unique<Terminal>(context.App, *port_, *loop_, view_);
+    view_.SetFigureWords(terminal_->Text(Msg::ColumnSize), terminal_->Text(Msg::ColumnLines));
+    view_.SetProgressOnTerminal(&context.Err == &std::cerr && isatty(STDERR_FILENO) == 1);
     jobs_ = std::make_unique<LinkJobs>(AddLinkJobs(*terminal_));
     // As the window does at start: the pacing and modem-status timer runs all the time.
     loop_->SetTimer(kTimerPacing, 1000);

@@ -26,22 +26,30 @@ constexpr uint64_t kFirstPaceMs = 1000;
 constexpr uint64_t kStallMs = 1000;
 }  // namespace
 
-std::string TransferFigures::Text(const std::string& sizeWord, const std::string& linesWord) const {
-    std::string text = sizeWord + " " + std::to_string(FileDone) + "/" + std::to_string(FileBytes) + "  " + linesWord +
+std::vector<std::string> TransferFigures::Parts(const std::string& sizeWord, const std::string& linesWord) const {
+    std::vector<std::string> parts;
+    std::string file = sizeWord + " " + std::to_string(FileDone) + "/" + std::to_string(FileBytes) + "  " + linesWord +
                        " " + std::to_string(FileLinesDone);
-    if (FileLines > 0) text += "/" + std::to_string(FileLines);
-    text += "  |  \u03A3 " + std::to_string(TotalDone);
-    if (TotalBytes > 0) text += "/" + std::to_string(TotalBytes);
-    text += "  " + std::to_string(TotalLinesDone);
+    if (FileLines > 0) file += "/" + std::to_string(FileLines);
+    parts.push_back(file);
+    std::string total = "\u03A3 " + std::to_string(TotalDone);
+    if (TotalBytes > 0) total += "/" + std::to_string(TotalBytes);
+    parts.push_back(total + "  " + std::to_string(TotalLinesDone));
     char pace[32];
     if (CharsPerSecond >= 0) {
         std::snprintf(pace, sizeof pace, "%.0f cps", CharsPerSecond);
     } else {
         std::snprintf(pace, sizeof pace, "- cps");
     }
-    text += "  |  " + std::string(pace);
-    text += "  |  \u21BB" + std::to_string(Retries) + " \u21AF" + std::to_string(Nudges);
-    text += "  |  -" + (SecondsLeft >= 0 ? MinutesSeconds(SecondsLeft) : std::string("--:--"));
+    parts.push_back(pace);
+    parts.push_back("\u21BB" + std::to_string(Retries) + " \u21AF" + std::to_string(Nudges));
+    parts.push_back("-" + (SecondsLeft >= 0 ? MinutesSeconds(SecondsLeft) : std::string("--:--")));
+    return parts;
+}
+
+std::string TransferFigures::Text(const std::string& sizeWord, const std::string& linesWord) const {
+    std::string text;
+    for (const std::string& part : Parts(sizeWord, linesWord)) text += (text.empty() ? "" : "  |  ") + part;
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TransferFigures {
     int64_t FileDone = 0;
@@ -29,6 +30,9 @@ struct TransferFigures {
     // One line for a label or a console: the size and lines words come from
     // the text table, the rest are numbers and signs.
     std::string Text(const std::string& sizeWord, const std::string& linesWord) const;
+    // The same in its groups: the file, the selection, the pace, retries and
+    // nudges, the time left.
+    std::vector<std::string> Parts(const std::string& sizeWord, const std::string& linesWord) const;
 };
 
 // What the terminal knows at one moment of a transfer.
