@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -119,6 +120,12 @@ CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel
         SyncButtons();
     });
     connect(list_, &QTableWidget::itemSelectionChanged, this, &CDownloadDlg::OnSelectionChanged);
+    // Quick View from the keyboard, for every machine type (the menus offer it
+    // only where programs are stored by name).
+    auto* quickView = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quickView, &QShortcut::activated, this, [this] {
+        if (model_.ButtonStates().QuickView) ShowQuickView();
+    });
     connect(list_, &QWidget::customContextMenuRequested, this, &CDownloadDlg::OnContextMenu);
     connect(delayBits_, &QComboBox::currentTextChanged, this,
             [this](const QString& bits) { model_.SetSysDelayBits(ToStd(bits)); });

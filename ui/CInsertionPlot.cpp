@@ -134,8 +134,10 @@ void CInsertionPlot::DrawGrid(QPainter& painter, const QRectF& plot) const {
         painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
         painter.setPen(palette().color(QPalette::WindowText));
         QString label = AxisNumber(x, step);
+        painter.setClipping(false);   // the numbers stand in the margins
         painter.drawText(QPointF(px - metrics.horizontalAdvance(label) / 2, plot.bottom() + metrics.ascent() + 4),
                          label);
+        painter.setClipping(true);
     }
     for (double y = std::ceil(low.y() / step) * step; y <= high.y(); y += step) {
         double py = ToWidget(0, y).y();
@@ -143,8 +145,10 @@ void CInsertionPlot::DrawGrid(QPainter& painter, const QRectF& plot) const {
         painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
         painter.setPen(palette().color(QPalette::WindowText));
         QString label = AxisNumber(y, step);
+        painter.setClipping(false);
         painter.drawText(QPointF(plot.left() - metrics.horizontalAdvance(label) - 5, py + metrics.ascent() / 2 - 1),
                          label);
+        painter.setClipping(true);
     }
 
     // The program's origin.

@@ -80,6 +80,8 @@ CQuickViewDlg::CQuickViewDlg(const QString& title, const QString& text, NcDialec
     setWindowTitle(title);
     viewer_ = new NumberedView(this);
     viewer_->setReadOnly(true);
+    // The arrow keys walk the lines (and the plot's mark with them).
+    viewer_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     viewer_->setLineWrapMode(QPlainTextEdit::NoWrap);
     viewer_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     new CNcHighlighter(viewer_->document(), dialect);
