@@ -63,6 +63,19 @@ void CInsertionPlot::SetCurrentLine(int line) {
     update();
 }
 
+CInsertionPlot::Extent CInsertionPlot::PointExtent() const {
+    Extent e;
+    if (points_.empty()) return e;
+    e = {points_.front().X, points_.front().X, points_.front().Y, points_.front().Y};
+    for (const NcPoint& p : points_) {
+        e.MinX = std::min(e.MinX, p.X);
+        e.MaxX = std::max(e.MaxX, p.X);
+        e.MinY = std::min(e.MinY, p.Y);
+        e.MaxY = std::max(e.MaxY, p.Y);
+    }
+    return e;
+}
+
 QRectF CInsertionPlot::PlotArea() const {
     return QRectF(kLeftMargin, kTopMargin, std::max(1.0, width() - kLeftMargin - kRightMargin),
                   std::max(1.0, height() - kTopMargin - kBottomMargin));
@@ -71,13 +84,9 @@ QRectF CInsertionPlot::PlotArea() const {
 void CInsertionPlot::FitAll() {
     // The origin is always in the picture: a board drawn away from it, or on
     // the wrong side of an axis (mirrored), shows at once.
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    for (const NcPoint& p : points_) {
-        minX = std::min(minX, p.X);
-        maxX = std::max(maxX, p.X);
-        minY = std::min(minY, p.Y);
-        maxY = std::max(maxY, p.Y);
-    }
+    Extent e = PointExtent();
+    double minX = std::min(e.MinX, 0.0), maxX = std::max(e.MaxX, 0.0);
+    double minY = std::min(e.MinY, 0.0), maxY = std::max(e.MaxY, 0.0);
     double spanX = std::max(maxX - minX, 1e-6);
     double spanY = std::max(maxY - minY, 1e-6);
     QRectF area = PlotArea();
@@ -178,13 +187,8 @@ void CInsertionPlot::paintEvent(QPaintEvent*) {
     DrawGrid(painter, plot);
 
     // The board's extent, dashed.
-    double minX = points_.front().X, maxX = minX, minY = points_.front().Y, maxY = minY;
-    for (const NcPoint& p : points_) {
-        minX = std::min(minX, p.X);
-        maxX = std::max(maxX, p.X);
-        minY = std::min(minY, p.Y);
-        maxY = std::max(maxY, p.Y);
-    }
+    Extent e = PointExtent();
+    double minX = e.MinX, maxX = e.MaxX, minY = e.MinY, maxY = e.MaxY;
     painter.setPen(QPen(QColor(70, 130, 180), 1, Qt::DashLine));
     painter.setBrush(QColor(70, 130, 180, 18));
     painter.drawRect(QRectF(ToWidget(minX, maxY), ToWidget(maxX, minY)));

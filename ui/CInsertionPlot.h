@@ -57,6 +57,11 @@ private:
     void ZoomAbout(QPointF widget, double factor);
     void DrawGrid(class QPainter& painter, const QRectF& plot) const;
     QRectF PlotArea() const;
+    struct Extent {
+        double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
+    };
+    // The smallest and largest coordinates of the points (all 0 without points).
+    Extent PointExtent() const;
 
     std::vector<NcPoint> points_;
     std::vector<int> current_;
