@@ -67,10 +67,10 @@ bool CKOVAApp::InitApplication(AppPlatform& platform, InstanceGuard guard)
 {
     AttachPlatform(platform);
 
-    // The text table: the language file beside the program, else the
-    // built-in table.
+    // The text table: the language file beside the program or installed
+    // with it, else the built-in table.
     if (LanguageFilePath.empty()) {
-        LanguageFilePath = JoinPath(platform.ProgramFolder(), kLanguageFileName);
+        LanguageFilePath = FindLanguageFile(platform.ProgramFolder());
     }
     if (LoadMultiLanguageFile() == 0) {
         SetDefaultMultiLanguageStr();

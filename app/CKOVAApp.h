@@ -43,8 +43,8 @@ public:
     enum class InstanceGuard { Exclusive, Shared };
 
     // The start-up, in this order: the text table from the language file, else
-    // the built-in table (LanguageFilePath, when empty, becomes the program
-    // folder's KOVA_M1002.TXT); all settings (LoadAllSettings); with
+    // the built-in table (LanguageFilePath, when empty, becomes
+    // FindLanguageFile of the program folder); all settings (LoadAllSettings); with
     // InstanceGuard::Exclusive the single-instance lock: when another copy
     // holds it, message 0 is shown in the stored language and false returned;
     // then BuildSelectionLists and EnumComPorts into ComPortList.
@@ -111,6 +111,10 @@ public:
     int SaveMultiLanguageFile();
     // Writes SetDefaultMultiLanguageStr.h into the current folder; 1 or 0.
     int ExportMultiLanguageHeader();
+    // The language file for a program in `programFolder`: the one beside the
+    // program, else the installed one in ../share/kova, else (neither exists)
+    // the path beside the program, where a save puts it.
+    static std::string FindLanguageFile(const std::string& programFolder);
 
     MultiLanguageArray _arMultiLanguage;
     int _nLanguage = 0;

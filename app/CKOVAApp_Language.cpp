@@ -25,6 +25,21 @@ int CKOVAApp::SaveMultiLanguageFile()
     return MultiLanguageFile::Save(LanguageFilePath, _arMultiLanguage);
 }
 
+std::string CKOVAApp::FindLanguageFile(const std::string& programFolder)
+{
+    // A release folder holds the file beside the programs; a package puts the
+    // programs in <prefix>/bin and the file in <prefix>/share/kova.
+    const std::filesystem::path folder(programFolder);
+    const std::filesystem::path beside = folder / kLanguageFileName;
+    const std::filesystem::path installed =
+        (folder / ".." / "share" / "kova" / kLanguageFileName).lexically_normal();
+    std::error_code ec;
+    if (!std::filesystem::exists(beside, ec) && std::filesystem::exists(installed, ec)) {
+        return installed.string();
+    }
+    return beside.string();
+}
+
 int CKOVAApp::ExportMultiLanguageHeader()
 {
     std::error_code ec;

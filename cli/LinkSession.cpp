@@ -2,12 +2,21 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <iostream>
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
 #include "app/CKOVAApp.h"
 #include "engine/EventLoop.h"
+#include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
@@ -21,7 +30,59 @@ char qtArgv0[] = "kova-cli";
 char* qtArgv[] = {qtArgv0, nullptr};
 // How often the console looks whether the engine's work is done.
 constexpr int kIdlePollMs = 20;
+// How soon a Ctrl+C that no job could hear yet is tried again.
+constexpr int kCancelRetryMs = 100;
+
+// The signal handler only counts and wakes the event loop through a pipe; the
+// cancel itself runs on the UI thread like a press of the Cancel button.
+volatile sig_atomic_t signalCount = 0;
+std::atomic<bool> interrupted{false};
+int signalPipe[2] = {-1, -1};
+
+extern "C" void OnTerminationSignal(int) {
+    if (++signalCount >= 2) _exit(1);
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] ssize_t n = write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
 }  // namespace
+
+bool LinkSession::Interrupted() { return interrupted.load(); }
+
+void LinkSession::InstallSignalHandlers() {
+    if (signalPipe[0] < 0 && pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    signalNotifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [this] { OnSignal(); });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void LinkSession::OnSignal() {
+    char bytes[16];
+    while (read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    if (interrupted.exchange(true)) return;
+    DeliverCancel();
+}
+
+void LinkSession::DeliverCancel() {
+    if (terminal_->Engine.ActiveJobs == 0) return;
+    if (terminal_->Engine.EventMask & EV_CANCEL) {
+        terminal_->HandleMessage(WindowMsg::Cancel);
+        return;
+    }
+    // A press now would be filtered out and lost: try again shortly.
+    if (!cancelRetry_) {
+        cancelRetry_ = std::make_unique<QTimer>();
+        cancelRetry_->setSingleShot(true);
+        QObject::connect(cancelRetry_.get(), &QTimer::timeout, [this] { DeliverCancel(); });
+    }
+    cancelRetry_->start(kCancelRetryMs);
+}
 
 LinkSession::LinkSession(CliContext& context)
     : view_(context.Out, context.Err, context.Options.Yes, context.Options.CommFile) {
@@ -43,9 +104,14 @@ LinkSession::LinkSession(CliContext& context)
     // A fixed port that answers but is never confirmed would be retried until an
     // operator cancels; a script gets three tries.
     jobs_->HostCheck.FixedPortTryLimit = 3;
+    InstallSignalHandlers();
 }
 
 LinkSession::~LinkSession() {
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
+    signalNotifier_.reset();
+    cancelRetry_.reset();
     if (port_) port_->Close();
     jobs_.reset();
     terminal_.reset();
@@ -54,11 +120,13 @@ LinkSession::~LinkSession() {
 }
 
 void LinkSession::Run(uint32_t message) {
+    if (interrupted) return;   // no new work once the operator said stop
     terminal_->HandleMessage(message);
     RunUntilIdle();
 }
 
 void LinkSession::RunJob(uint32_t jobBit) {
+    if (interrupted) return;
     terminal_->StartJob(jobBit);
     RunUntilIdle();
 }
@@ -79,7 +147,8 @@ void LinkSession::Close() {
     if (!port_->IsOpen()) return;
     if (terminal_->StatusFlags & Status::HostConfirmed) {
         terminal_->StatusFlags |= Status::EndAfterClose;
-        Run(WindowMsg::StartClosePort);
+        terminal_->HandleMessage(WindowMsg::StartClosePort);
+        RunUntilIdle();
     } else {
         terminal_->ClosePcPort(false);
     }

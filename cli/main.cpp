@@ -7,6 +7,7 @@
 
 #include "app/CKOVAApp.h"
 #include "cli/CliCommand.h"
+#include "cli/LinkSession.h"
 #include "platform/PosixAppPlatform.h"
 
 namespace {
@@ -108,11 +109,9 @@ int main(int argc, char** argv)
     }
 
     // The same start-up as the window, without the single-instance lock: the
-    // console may run beside the window. The language file is the one in the
-    // executable's folder.
+    // console may run beside the window, and it reads the same language file.
     PosixAppPlatform platform;
     CKOVAApp app;
-    app.LanguageFilePath = platform.ProgramFolder() + "/" + kLanguageFileName;
     app.InitApplication(platform, CKOVAApp::InstanceGuard::Shared);
 
     // Options of this run only: nothing of them is saved.
@@ -126,5 +125,7 @@ int main(int argc, char** argv)
     CliContext context{app, platform, options, std::cout, std::cerr};
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(index) + 1,
                                         args.end());
-    return command->Run(context, CliArgs(rest));
+    const int status = command->Run(context, CliArgs(rest));
+    // An interrupted command has not done its work, whatever it reports.
+    return status == kExitOk && LinkSession::Interrupted() ? kExitFailed : status;
 }

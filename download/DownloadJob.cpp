@@ -109,8 +109,14 @@ int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {
 
 bool DownloadJob::EchoArrived() const { return (T.StatusFlags & Status::EchoArrived) != 0; }
 
-int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next) {
+void DownloadJob::BeginQuietWait(uint32_t quietMs) {
+    quietWaitStartMs_ = T.Loop.NowMs();
+    ArmTimeout(quietMs);
+}
+
+int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs) {
     if (event & EV_DATA) {
+        if (T.Loop.NowMs() - quietWaitStartMs_ >= limitMs) return FailWith(Msg::NoResponseFromMc);
         ArmTimeout(quietMs);
         return 0;
     }

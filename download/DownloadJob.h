@@ -49,8 +49,11 @@ protected:
 
     // For a state that waits until the machine's line has been quiet for
     // `quietMs`: every batch of received bytes starts the wait again (0); the
-    // time-out moves to `next` (1).
-    int AwaitQuietLine(uint32_t event, uint32_t quietMs, int next);
+    // time-out moves to `next` (1). A machine that never falls quiet fails
+    // the file with "No response from MC!" after `limitMs` in that state.
+    int AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs);
+    // Starts such a wait: arms the quiet time and notes when the wait began.
+    void BeginQuietWait(uint32_t quietMs);
 
     // Fails the file with a message that names the line or name that caused it;
     // control bytes are shown as ^X.
@@ -81,4 +84,5 @@ private:
     int ShowFailure();   // 9002
 
     bool completed_ = false;
+    uint64_t quietWaitStartMs_ = 0;
 };

@@ -65,7 +65,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (T.PartialLine == "*") {
                 State = 30;
-                ArmTimeout(kSettleMs);
+                BeginQuietWait(kSettleMs);
                 return 0;
             }
             if (!(event & EV_DATA)) return 0;
@@ -85,7 +85,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
         case 30:
             // A ready mark that an earlier ETX asked for may still be on its
             // way; it must not run into the echo of "L".
-            return AwaitQuietLine(event, kSettleMs, 40);
+            return AwaitQuietLine(event, kSettleMs, 40, kReplyWaitMs);
 
         case 40:
             ShowDownloading();

@@ -19,12 +19,12 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             mask = kDefaultEventMask;
             T.EndSeen = 0;
             State = 10;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
         case 10:
             // The machine's line must be quiet for a while before the reader starts.
-            return AwaitQuietLine(event, kQuietMs, 30);
+            return AwaitQuietLine(event, kQuietMs, 30, kReplyWaitMs);
 
         case 30: return SendEchoedAndWait(ControlByte::Cr, kReplyWaitMs, 32);
 
@@ -118,6 +118,8 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
                 State = 130;
                 return 1;
             }
+            // Whatever ends the job from here on switches the reports off again.
+            mask |= EV_BUSY;
             return SendEchoedAndWait(SubModuleCommand::BusyReportsOn, kEchoWaitMs, 102);
 
         case 102:
@@ -125,19 +127,16 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             if (!EchoArrived()) return 0;
             KillTimeout();
             State = 110;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
         case 110:
             // Waits until the machine has been quiet for a while.
-            if (!(event & EV_TIMEOUT)) {
-                ArmTimeout(kQuietMs);
-                return 0;
-            }
-            State = 120;
-            return 1;
+            return AwaitQuietLine(event | (event & EV_BUSY ? EV_DATA : 0), kQuietMs, 120, kReplyWaitMs);
 
-        case 120: return SendEchoedAndWait(SubModuleCommand::BusyReportsOff, kEchoWaitMs, 122);
+        case 120:
+            mask &= ~EV_BUSY;
+            return SendEchoedAndWait(SubModuleCommand::BusyReportsOff, kEchoWaitMs, 122);
 
         case 122:
             if (event & EV_TIMEOUT) return CompleteDespiteMissingEcho();

@@ -35,6 +35,13 @@ int Job::FinishJob() {
     return 1;
 }
 
+int Job::FinishJobOfferingConnection() {
+    const bool lastJob = (T.Engine.ActiveJobs & ~Bit) == 0;
+    FinishJob();
+    if (lastJob) T.StatusFlags |= Status::LinkIdle;
+    return 1;
+}
+
 int Job::FinishTransferJob() {
     JobEngine& engine = T.Engine;
     engine.ActiveJobs &= ~Bit;

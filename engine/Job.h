@@ -50,6 +50,11 @@ protected:
     // with no job left the link turns idle and received text is shown again;
     // refreshes the pages and returns 1 so that a parent gets EV_CONTINUE.
     int FinishJob();
+    // The same for the host check and the connect: with no job left the link
+    // is idle even without a sub module, so that a typed key offers a
+    // connection ("Do you want connection?"). Keys reach the machine only
+    // while a sub module is connected as well.
+    int FinishJobOfferingConnection();
     // Finish of a per-type transfer job: its dispatcher does the rest.
     int FinishTransferJob();
 

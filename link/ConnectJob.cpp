@@ -173,12 +173,16 @@ int ConnectJob::Run(uint32_t event) {
             // Stops a dial in progress; once connected the text would go to the machine.
             if (!(T.StatusFlags & Status::SubConnected)) T.QueueText("AT+BTCANCEL\r", true);
             T.ShowStatus(Msg::EquipmentConnectCanceled, 0);
-            T.Engine.EventMask &= EV_TIMEOUT | EV_DATA;
             T.Engine.ActiveJobs &= ~Bit;
             if (T.Engine.ActiveJobs != 0) {
+                // The parent (a download, say) must hear the cancel: posted
+                // before the mask narrows, or the mask would filter it out and
+                // the parent would go on over a link it never wanted.
                 T.PostJobEvent(EV_CANCEL);
+                T.Engine.EventMask &= EV_TIMEOUT | EV_DATA;
                 return 1;
             }
+            T.Engine.EventMask &= EV_TIMEOUT | EV_DATA;
             T.Engine.ActiveJobs |= Bit;
             State = JobState::Finish;
             return 1;
@@ -186,7 +190,7 @@ int ConnectJob::Run(uint32_t event) {
         case JobState::Finish:
             T.View.SetTotalProgress(0, kDialTicks);
             T.View.SetFileProgress(0, kDataBarRange);
-            return FinishJob();
+            return FinishJobOfferingConnection();
 
         default:
             State = JobState::Finish;

@@ -190,7 +190,7 @@ int HostCheckJob::Run(uint32_t event) {
             return 1;
 
         case JobState::Finish:
-            return FinishJob();
+            return FinishJobOfferingConnection();
 
         default:
             State = JobState::Finish;

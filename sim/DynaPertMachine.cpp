@@ -54,6 +54,12 @@ void DynaPertMachine::OnLineByte(uint8_t byte) {
             } else if (byte >= 0x20 && byte < 0x80) {
                 line_ += static_cast<char>(byte);
             }
+            // Every byte, a nudge included, starts the end-of-program wait
+            // again: the program ends after a quiet spell whatever came last.
+            if (byte != kCr) {
+                uint64_t activity = activity_;
+                After(kEndQuietMs, [this, activity] { CheckEnd(activity); });
+            }
             return;
     }
 }

@@ -475,8 +475,10 @@ bool CTerminalDlg::HandleKeyEvent(QKeyEvent* event) {
     // Delete has no character, although Qt reports one.
     const QString text = key == Qt::Key_Delete ? QString() : event->text();
     if (text.isEmpty()) return false;
-    for (char byte : text.toUtf8()) {
-        SendMessage(WindowMsg::Key, static_cast<uint8_t>(byte), static_cast<uint32_t>(KeyKind::Char));
+    // One message per character, as its code point: the key rules decide
+    // what may reach the machine (never the UTF-8 bytes of a non-ASCII one).
+    for (char32_t character : text.toUcs4()) {
+        SendMessage(WindowMsg::Key, static_cast<uint32_t>(character), static_cast<uint32_t>(KeyKind::Char));
     }
     // A character is always consumed.
     return true;

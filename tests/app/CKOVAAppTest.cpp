@@ -4,6 +4,7 @@
 #include "app/CKOVAApp.h"
 #include "app/ChannelStore.h"
 #include "lang/Msg.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -220,6 +221,26 @@ TEST_F(CKOVAAppTest, ChannelOperationsWorkThroughTheApplication)
     EXPECT_EQ(app.FindFreeChannel(4), 5);
     EXPECT_EQ(app.DeleteChannelConfig(4), 1);
     EXPECT_EQ(app.DeleteChannelConfig(4), 0);
+}
+
+// A release folder keeps the file beside the programs, a package in
+// <prefix>/share/kova; a copy beside the program wins, and with neither the
+// path beside the program stays (that is where a save writes).
+TEST(CKOVAAppLanguageFile, FoundBesideTheProgramThenInTheSharedFolder)
+{
+    TempFolder root("kova-langfile");
+    const auto bin = root / "bin";
+    const auto shared = root / "share" / "kova";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(shared);
+    const std::string besidePath = (bin / "KOVA_M1002.TXT").string();
+    const std::string sharedPath = (shared / "KOVA_M1002.TXT").string();
+
+    EXPECT_EQ(CKOVAApp::FindLanguageFile(bin.string()), besidePath);
+    TempFolder::Write(sharedPath, "x");
+    EXPECT_EQ(CKOVAApp::FindLanguageFile(bin.string()), sharedPath);
+    TempFolder::Write(besidePath, "x");
+    EXPECT_EQ(CKOVAApp::FindLanguageFile(bin.string()), besidePath);
 }
 
 }  // namespace

@@ -106,4 +106,27 @@ TEST_F(DownloadCliEndToEndTest, UsageErrors) {
     EXPECT_NE(twoFolders.err.find("one folder"), std::string::npos);
 }
 
+TEST_F(DownloadCliEndToEndTest, InterruptCancelsTheTransferHangsUpAndFails) {
+    std::string program;
+    for (int i = 0; i < 400; ++i) program += "N" + std::to_string(10000 + i) + "X100Y200\r\n";
+    const std::string file = Nc("LONG.NCD", program);
+    ASSERT_EQ(Cli("channel set 2 --type PANASERT/RS232 SubSerial=000000000002").exitCode, 0);
+
+    // SIGINT a few seconds in, as Ctrl+C at the console.
+    CliResult result = Cli(Port() + "download --channel 2 " + file,
+                           "timeout --preserve-status -s INT 4");
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    // Cancelled in the dial, the set-up or the transfer, wherever two seconds fall.
+    EXPECT_NE(result.err.find("Downloading canceled."), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Downloading complete."), std::string::npos) << result.err;
+    // A sub module that answered is hung up before the port closes.
+    if (result.err.find("Equipment is connected.") != std::string::npos) {
+        EXPECT_NE(result.err.find("Equipment is disconnected."), std::string::npos) << result.err;
+    }
+    EXPECT_NE(result.err.find("Port closed."), std::string::npos) << result.err;
+
+    CliResult next = Cli(Port() + "connect --channel 2");
+    EXPECT_EQ(next.exitCode, 0) << next.err;
+}
+
 }  // namespace

@@ -9,6 +9,28 @@ namespace {
 
 constexpr const char* kSerial = "000000000001";
 
+// Answers the ETX with its ready mark and then never stops talking.
+class ChatteringDynaPert : public SimulatedMachine {
+public:
+    std::string TypeName() const override { return "DYNA/PERT"; }
+    void OnLineByte(uint8_t byte) override {
+        if (byte == 0x03 && !talking_) {
+            talking_ = true;
+            SendToLine("*");
+            Chatter();
+        }
+    }
+
+private:
+    void Chatter() {
+        After(200, [this] {
+            SendToLine("#");
+            Chatter();
+        });
+    }
+    bool talking_ = false;
+};
+
 class DynaPertDownloadTest : public DownloadFixture {
 protected:
     DynaPertMachine& machine = AttachMachine<DynaPertMachine>(1, kSerial, "DYNA/PERT");
@@ -160,6 +182,41 @@ TEST_F(DynaPertDownloadTest, CancelWorksWhenTheDownloadMadeTheConnectionItself) 
     EXPECT_TRUE(Shown("Downloading canceled."));
     EXPECT_EQ(machine.Aborts(), 1);
     EXPECT_TRUE(machine.Programs().empty());
+}
+
+TEST_F(DynaPertDownloadTest, CancelWhileItsConnectFinishesEndsTheDownloadUnsent) {
+    WriteNc("P.NCD", "N001\r\n");
+    Choose({"P.NCD"});
+    view.ChannelToSelect = 1;
+    Post(WindowMsg::StartDownload);
+    // Set up and connected, the connect job still finishing.
+    ASSERT_TRUE(loop.RunUntil([&] { return (terminal.StatusFlags & Status::SubSetUp) != 0; }, 120000));
+    ASSERT_TRUE(terminal.Engine.IsActive(JobBit::Connect));
+    Post(WindowMsg::Cancel);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("Downloading canceled."));
+    EXPECT_EQ(LastRun().EndState, 9001);
+    EXPECT_FALSE(Shown("Downloading ... (P.NCD)"));
+    EXPECT_TRUE(machine.Programs().empty());
+}
+
+TEST_F(DynaPertDownloadTest, SimulatedMachineEndsAProgramAfterANudgeToo) {
+    // The PC's NUL nudge after the last echo must not leave the program open.
+    for (char c : std::string("L")) machine.OnLineByte(static_cast<uint8_t>(c));
+    for (char c : std::string("N001\r")) machine.OnLineByte(static_cast<uint8_t>(c));
+    loop.RunFor(1000);
+    machine.OnLineByte(0x00);
+    loop.RunFor(5000);
+    ASSERT_EQ(machine.Programs().size(), 1u);
+    EXPECT_EQ(machine.Programs()[0], std::vector<std::string>{"N001"});
+}
+
+TEST_F(DownloadFixture, AMachineThatNeverFallsQuietFailsTheFileInTenSeconds) {
+    AttachMachine<ChatteringDynaPert>(1, kSerial, "DYNA/PERT");
+    WriteNc("P.NCD", "N001\r\n");
+    ASSERT_TRUE(Download({"P.NCD"}, 60000));
+    EXPECT_TRUE(Shown("No response from MC!(30)"));
+    EXPECT_EQ(LastRun().FilesNotCompleted, 1);
 }
 
 TEST_F(DynaPertDownloadTest, LineTheTransmitQueueCannotTakeFailsTheFile) {

@@ -51,6 +51,20 @@ TEST_F(PanasertTtyDownloadTest, OlderModulesArePacedByTheEmptyQueue) {
     EXPECT_GT(radio.rfind('\x8F'), radio.find('\x8E'));
 }
 
+TEST_F(PanasertTtyDownloadTest, CancelAfterBusyReportsWereTurnedOnTurnsThemOff) {
+    radio.FindSubModule(kSerial)->SetVersion(31);
+    WriteNc("P.NCD", "N001\r\nN002\r\n");
+    Choose({"P.NCD"});
+    ASSERT_TRUE(ConnectChannel(3));
+    Post(WindowMsg::StartDownload);
+    ASSERT_TRUE(loop.RunUntil([&] { return RadioText().find('\x8E') != std::string::npos; }, 60000));
+    Post(WindowMsg::Cancel);
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_TRUE(Shown("Downloading canceled."));
+    std::string radio = RadioText();
+    EXPECT_GT(radio.rfind('\x8F'), radio.find('\x8E'));
+}
+
 TEST_F(PanasertTtyDownloadTest, MachineWithoutEchoIsReported) {
     machine.SetEchoing(false);
     WriteNc("P.NCD", "N001\r\n");

@@ -131,7 +131,7 @@ TEST_F(ConnectJobTest, CancelledSelectionDialsNothing) {
     EXPECT_EQ(view.ChannelSelections, 1);
     EXPECT_EQ(terminal.Engine.EventMask, 0u);
     EXPECT_TRUE(terminal.StatusFlags & Status::ShowReceived);
-    EXPECT_FALSE(terminal.StatusFlags & Status::LinkIdle);   // nothing connected to type to
+    EXPECT_TRUE(terminal.StatusFlags & Status::LinkIdle);   // a typed key offers a connection
 }
 
 TEST_F(ConnectJobTest, RefusedDialIsReportedAndTheModuleReset) {

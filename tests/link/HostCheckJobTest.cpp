@@ -22,10 +22,10 @@ TEST_F(HostCheckJobTest, CommandModeModuleIsConfirmedWithoutHangUpOrFactoryReset
                                                           "   Host module has been confirmed."}));
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(terminal.Engine.EventMask, 0u);
-    // Received text is shown again; but with no sub module connected typed keys
-    // must not go out as machine data, so the link is not idle.
+    // Received text is shown again, and the idle link offers a connection to
+    // the next typed key (keys go out only once a sub module is connected).
     EXPECT_TRUE(terminal.StatusFlags & Status::ShowReceived);
-    EXPECT_FALSE(terminal.StatusFlags & Status::LinkIdle);
+    EXPECT_TRUE(terminal.StatusFlags & Status::LinkIdle);
 }
 
 TEST_F(HostCheckJobTest, ModuleLeftInDataModeIsEscapedAndHungUp) {

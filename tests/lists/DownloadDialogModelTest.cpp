@@ -305,6 +305,29 @@ TEST_F(DownloadDialogModelTest, PathEditReadsTheListOnlyWhenThePathChanged) {
     EXPECT_EQ(m.Rows().size(), 2u);
 }
 
+TEST_F(DownloadDialogModelTest, PatternWithoutAFolderMeansTheChannelsFolder) {
+    // The program's working folder holds a file of the same name; it must not
+    // be the one listed, handed back or saved.
+    File(folderA, "p.ncd", "from the channel");
+    File(folderB, "p.ncd", "elsewhere");
+    const fs::path before = fs::current_path();
+    fs::current_path(folderB);
+    DownloadDialogModel& m = Open("DYNA/PERT", false);
+    m.FolderChosen(folderB);
+    EXPECT_TRUE(m.ApplyPathEdit("*.ncd"));
+    EXPECT_EQ(m.PathPattern(), folderA + "/*.ncd");
+    ASSERT_EQ(m.Rows().size(), 1u);
+    EXPECT_EQ(m.Rows()[0].Item.Length, std::string("from the channel").size());
+    SelectFile("p.ncd");
+    DownloadRequest out;
+    ASSERT_TRUE(m.Download(out));
+    EXPECT_EQ(out.TransferFolder, folderA);
+    m.ChangeFolderOfChannel();
+    ASSERT_EQ(savedChannels.size(), 1u);
+    EXPECT_EQ(savedChannels[0].NcdFileFolder, folderA);
+    fs::current_path(before);
+}
+
 TEST_F(DownloadDialogModelTest, FileOpenDialogChoiceBringsItsFolderAndSelectsTheFile) {
     File(folderB, "a.ncd");
     File(folderB, "b.ncd");

@@ -56,11 +56,12 @@ protected:
         }
     }
 
-    // Runs kova-cli with `arguments` (shell words) and no input.
-    CliResult Cli(const std::string& arguments) {
+    // Runs kova-cli with `arguments` (shell words) and no input; `wrapper`
+    // (shell words, e.g. a `timeout` that sends a signal) goes in front.
+    CliResult Cli(const std::string& arguments, const std::string& wrapper = "") {
         std::filesystem::path out = temp_ / "out.txt";
         std::filesystem::path err = temp_ / "err.txt";
-        std::string command = (buildDir_ / "cli" / "kova-cli").string() + " " + arguments + " >" +
+        std::string command = wrapper + " " + (buildDir_ / "cli" / "kova-cli").string() + " " + arguments + " >" +
                               out.string() + " 2>" + err.string() + " </dev/null";
         int status = std::system(command.c_str());
         CliResult result;

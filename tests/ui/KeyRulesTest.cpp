@@ -29,8 +29,12 @@ TEST(KeyRules, TypedCharactersFollowTheMachineType) {
     const Case cases[] = {
         {"UNIVERSAL", 'a', 'A'},       {"UNIVERSAL", 0x08, 0x7F},    {"UNIVERSAL", 0x01, -1},
         {"DYNA/PERT", 'z', 'Z'},       {"TDK/VC5", '\r', '\r'},       {"PANASERT/TTY", 0x03, 0x03},
-        {"PANASERT/TTY", 0xC3, -1},    {"PANASERT/RS232", 'a', 'a'}, {"PANASERT/RS232", 0x01, 0x01},
-        {"CITIZEN/M10", 0xEA, 0xEA},   {"TDK/VC5A", 0x08, 0x08},      {"UNIVERSAL", 0x7F, 0x7F},
+        {"PANASERT/TTY", 0xC3, -1},    {"PANASERT/RS232", 'a', 'a'}, {"PANASERT/RS232", 0x03, 0x03},
+        {"TDK/VC5A", 0x08, 0x08},      {"UNIVERSAL", 0x7F, 0x7F},     {"CITIZEN/M10", '\r', '\r'},
+        // On these links bytes from 0x80 are sub-module commands (0x81 closes
+        // the dialogue) and other control bytes drive the machine's protocol.
+        {"PANASERT/RS232", 0x01, -1},  {"CITIZEN/M10", 0xEA, -1},     {"TDK/VC5A", 0x81, -1},
+        {"TDK/VC5A", 0xD55C, -1},      {"PANASERT/RS232", 0x7F, -1},  {"UNIVERSAL", 0x100 + 'a', -1},
     };
     for (const Case& c : cases) {
         KeyDecision d = Char(c.typed, Context(0, kIdleConnected, c.type));

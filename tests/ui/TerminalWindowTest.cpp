@@ -174,14 +174,19 @@ TEST_F(TerminalWindowTest, ProgramPageFollowsTheLinkState) {
     CTabDlg0* page = window->ProgramPage();
     EXPECT_EQ(page->TimeLabel()->text(), QStringLiteral("00:00 / 00:00"));
     EXPECT_EQ(page->ConnectButton()->text(), QStringLiteral("Connect Machine(SUB):F2"));
-    EXPECT_TRUE(page->SystemDownloadButton()->isEnabled());
+    // A command is offered only when its job is there.
+    const JobEngine& engine = window->Engine().Engine;
+    EXPECT_EQ(page->SystemDownloadButton()->isEnabled(), engine.HasJob(JobBit::SystemDispatcher));
+    EXPECT_EQ(page->UploadButton()->isEnabled(), engine.HasJob(JobBit::UploadDispatcher));
+    EXPECT_TRUE(page->DownloadButton()->isEnabled());
 
     ConnectIdle("DYNA/PERT");
     window->Engine().SubInfo.SubModuleType = 7;
     window->RefreshPages();
     EXPECT_EQ(page->ConnectButton()->text(), QStringLiteral("Disconnect Machine(SUB):F2"));
     EXPECT_FALSE(page->SystemDownloadButton()->isEnabled());
-    EXPECT_TRUE(page->DownloadButton()->isEnabled() && page->UploadButton()->isEnabled());
+    EXPECT_TRUE(page->DownloadButton()->isEnabled());
+    EXPECT_EQ(page->UploadButton()->isEnabled(), engine.HasJob(JobBit::UploadDispatcher));
     EXPECT_TRUE(page->StatusLine()->text().contains(QStringLiteral("Type:?,")));
 
     window->Engine().Engine.ActiveJobs = JobBit::UploadDispatcher;

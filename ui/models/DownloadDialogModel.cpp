@@ -277,6 +277,11 @@ std::string DownloadDialogModel::PathForText(const std::string& text) const {
     if (!path.empty() && std::filesystem::is_directory(path, error)) {
         return JoinPath(CleanFolderText(path), filePattern_);
     }
+    // A pattern without a folder ("*.NCD") means the channel's folder, never the
+    // program's working folder: the list, what OK hands back and what "Change
+    // folder of channel" saves must all name the same folder.
+    if (path.empty()) return JoinPath(channel_.NcdFileFolder, filePattern_);
+    if (FolderOfPath(path).empty()) return JoinPath(channel_.NcdFileFolder, path);
     return path;
 }
 

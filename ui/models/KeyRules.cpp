@@ -13,7 +13,15 @@ KeyDecision Act(KeyAction action) { return KeyDecision{action, true, 0, 0}; }
 }  // namespace
 
 std::optional<uint8_t> KeyRules::MachineByte(uint32_t code, const std::string& mcType) {
-    if (!IsUpperCaseType(mcType)) return static_cast<uint8_t>(code & 0xFF);
+    // Only printable ASCII and the control keys an operator uses at the machine
+    // go out: bytes from 0x80 are sub-module commands on an idle link, and a
+    // code point beyond a byte must not be cut to one.
+    if (!IsUpperCaseType(mcType)) {
+        if (code == kCtrlC || code == '\r' || code == VKey::Back || (code >= 0x20 && code <= 0x7E)) {
+            return static_cast<uint8_t>(code);
+        }
+        return std::nullopt;
+    }
     if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
     if (mcType == "UNIVERSAL" && code == VKey::Back) code = 0x7F;
     if (code == kCtrlC || code == '\r' || (code >= 0x20 && code <= 0x7F)) {
