@@ -33,6 +33,9 @@ int CliUsageError(CliContext& context, const std::string& message);
 int CliFailure(CliContext& context, const std::string& message);
 // A whole decimal 32-bit number; false for anything else.
 bool ParseCliInt(const std::string& text, int& value);
+// "--name VALUE" or "--name=VALUE" at args[i] (i moves past VALUE); false
+// when args[i] is not that option. `missing`: the option came without its value.
+bool CliOptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing);
 // The arguments of a command on one channel: "--channel N" (or "--channel=N")
 // and nothing else. False with the usage error text in `error` otherwise.
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error);
@@ -46,3 +49,4 @@ void AddLangCommands(std::vector<CliCommand>& commands);
 void AddLinkCommands(std::vector<CliCommand>& commands);
 void AddListCommands(std::vector<CliCommand>& commands);
 void AddDownloadCommands(std::vector<CliCommand>& commands);
+void AddUploadCommands(std::vector<CliCommand>& commands);

@@ -13,6 +13,7 @@ const std::vector<CliCommand>& CliCommands()
         AddLinkCommands(list);
         AddListCommands(list);
         AddDownloadCommands(list);
+        AddUploadCommands(list);
         return list;
     }();
     return commands;
@@ -75,6 +76,24 @@ bool ParseCliInt(const std::string& text, int& value)
     const char* end = begin + text.size();
     const auto [ptr, error] = std::from_chars(begin, end, value);
     return error == std::errc() && ptr == end;
+}
+
+bool CliOptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing)
+{
+    missing = false;
+    if (args[i] == name) {
+        if (i + 1 >= args.size()) {
+            missing = true;
+            return true;
+        }
+        value = args[++i];
+        return true;
+    }
+    if (args[i].rfind(name + "=", 0) == 0) {
+        value = args[i].substr(name.size() + 1);
+        return true;
+    }
+    return false;
 }
 
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error)

@@ -1,6 +1,8 @@
 #include "cli/ConsoleView.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "link/ChannelSelectionModel.h"
 #include "engine/ControlBytes.h"
@@ -145,4 +147,32 @@ bool ConsoleView::AskProgramName(const std::string& title, std::string& name) {
     if (!programNameAnswer_) return false;
     name = *programNameAnswer_;
     return true;
+}
+
+bool ConsoleView::RunUploadDialog(UploadRequest& request) {
+    if (uploadAnswer_.Files.empty()) return false;
+    if (!request.ShowMachineList) {
+        std::error_code error;
+        const std::filesystem::path target =
+            std::filesystem::path(uploadAnswer_.TransferFolder) / uploadAnswer_.Files.front().FileName;
+        if (std::filesystem::exists(target, error) &&
+            AskMessageBox(overwriteQuestion_, MessageBoxKind::YesNo) != MessageBoxAnswer::Yes) {
+            return false;
+        }
+    }
+    request.TransferFolder = uploadAnswer_.TransferFolder;
+    request.Files = uploadAnswer_.Files;
+    return true;
+}
+
+bool ConsoleView::AskPOrTKey(char& key) {
+    err_ << "?? " << keyPrompt_ << " [" << (keyAnswer_ ? std::string(1, *keyAnswer_) : std::string("Cancel")) << "]"
+         << std::endl;
+    if (!keyAnswer_) return false;
+    key = *keyAnswer_;
+    return true;
+}
+
+void ConsoleView::OpenWaitStartDialog() {
+    if (startPress_) startPress_();
 }

@@ -9,11 +9,13 @@
 // each file) otherwise.
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "engine/DownloadRequest.h"
+#include "engine/UploadRequest.h"
 #include "engine/TerminalView.h"
 #include "engine/TransferMeter.h"
 
@@ -63,6 +65,24 @@ public:
     void SetProgramNameAnswer(std::optional<std::string> name) { programNameAnswer_ = std::move(name); }
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    // The upload dialog is answered with the names of the command line. In
+    // single-name mode a file that exists in the folder is replaced only
+    // after Yes to `overwriteQuestion` (which --yes gives).
+    void SetUploadAnswer(const UploadRequest& answer, const std::string& overwriteQuestion) {
+        uploadAnswer_ = answer;
+        overwriteQuestion_ = overwriteQuestion;
+    }
+    // The P-or-T prompt is answered with this key; none cancels it.
+    void SetKeyAnswer(std::optional<char> key) { keyAnswer_ = key; }
+    void SetKeyPrompt(const std::string& prompt) { keyPrompt_ = prompt; }
+    bool RunUploadDialog(UploadRequest& request) override;
+    bool AskPOrTKey(char& key) override;
+    // The wait-for-start dialog has no window here: with a press set (--start)
+    // opening it presses "Start downloading" at once, else the download waits
+    // for the machine (the signals still cancel it).
+    void SetStartPress(std::function<void()> press) { startPress_ = std::move(press); }
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override {}
     void EndProgram() override { ended_ = true; }
 
 private:
@@ -88,4 +108,9 @@ private:
     uint64_t nextPlainMs_ = 0;
     uint64_t lastElapsedMs_ = 0;
     bool fileWasDone_ = false;
+    UploadRequest uploadAnswer_;
+    std::string overwriteQuestion_;
+    std::optional<char> keyAnswer_;
+    std::string keyPrompt_;
+    std::function<void()> startPress_;
 };

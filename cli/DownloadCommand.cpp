@@ -14,6 +14,7 @@
 #include "engine/DownloadRequest.h"
 #include "engine/Job.h"
 #include "lists/ListJobs.h"
+#include "engine/EventLoop.h"
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
 
@@ -30,24 +31,6 @@ struct DownloadArgs {
     std::vector<std::string> Files;   // FILE[=PROGRAM], as given
 };
 
-// "--name VALUE" or "--name=VALUE" at args[i]; false when args[i] is not that option.
-bool OptionValue(CliArgs args, std::size_t& i, const std::string& name, std::string& value, bool& missing) {
-    missing = false;
-    if (args[i] == name) {
-        if (i + 1 >= args.size()) {
-            missing = true;
-            return true;
-        }
-        value = args[++i];
-        return true;
-    }
-    if (args[i].rfind(name + "=", 0) == 0) {
-        value = args[i].substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
-
 bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
     bool filesOnly = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -57,12 +40,12 @@ bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
             parsed.Files.push_back(args[i]);
         } else if (args[i] == "--") {
             filesOnly = true;
-        } else if (OptionValue(args, i, "--channel", value, missing)) {
+        } else if (CliOptionValue(args, i, "--channel", value, missing)) {
             if (missing || !ParseCliInt(value, parsed.Channel) || !IsValidChannelNumber(parsed.Channel)) {
                 error = "--channel needs a channel number from 1 to 99";
                 return false;
             }
-        } else if (OptionValue(args, i, "--program-name", value, missing)) {
+        } else if (CliOptionValue(args, i, "--program-name", value, missing)) {
             if (missing) {
                 error = "--program-name needs a name";
                 return false;
@@ -152,6 +135,12 @@ int RunDownload(CliContext& context, CliArgs args) {
     session.View().SetChannelAnswer(parsed.Channel);
     session.View().SetDownloadAnswer(request);
     session.View().SetProgramNameAnswer(parsed.ProgramName);
+    if (parsed.Start) {
+        // Pressed once the job has opened the dialog, as a hand on the button would.
+        Terminal& terminal = session.Engine();
+        session.View().SetStartPress(
+            [&terminal] { terminal.Loop.Post([&terminal] { terminal.HandleMessage(WindowMsg::UserStart); }); });
+    }
     session.Run(WindowMsg::StartDownload);
 
     const DownloadDispatcher::RunResult& run = dispatcher.LastRun();

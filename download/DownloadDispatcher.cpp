@@ -1,8 +1,6 @@
 #include "download/DownloadDispatcher.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 #include "app/CKOVAApp.h"
 #include "engine/DownloadRequest.h"
@@ -13,42 +11,16 @@
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
+#include "engine/TransferJobBits.h"
 #include "engine/SubModuleCommands.h"
 
 namespace {
 constexpr uint32_t kEchoWaitMs = 1000;
-
-struct TypeJob {
-    std::string_view Type;
-    uint32_t Bit;
-};
-constexpr std::array<TypeJob, 7> kTypeJobs{{
-    {"DYNA/PERT", JobBit::DownloadDynaPert},
-    {"PANASERT/RS232", JobBit::DownloadPanasertRs232},
-    {"PANASERT/TTY", JobBit::DownloadPanasertTty},
-    {"CITIZEN/M10", JobBit::DownloadCitizenM10},
-    {"TDK/VC5A", JobBit::DownloadTdkVc5a},
-    {"TDK/VC5", JobBit::DownloadTdkVc5},
-    {"UNIVERSAL", JobBit::DownloadUniversal},
-}};
 }  // namespace
 
 DownloadDispatcher::DownloadDispatcher(Terminal& terminal) : Job(terminal, JobBit::DownloadDispatcher) {}
 
-uint32_t DownloadDispatcher::JobBitFor(const std::string& type) {
-    for (const TypeJob& entry : kTypeJobs) {
-        if (entry.Type == type) return entry.Bit;
-    }
-    return 0;
-}
-
-void DownloadDispatcher::FileEnded(bool completed) {
-    if (completed) {
-        ++result_.FilesCompleted;
-    } else {
-        ++result_.FilesNotCompleted;
-    }
-}
+uint32_t DownloadDispatcher::JobBitFor(const std::string& type) { return TransferJobBitsFor(type).Download; }
 
 void DownloadDispatcher::ShowTotalProgress() {
     T.View.SetTotalProgress(BarValue(T.Progress.TotalDone), BarValue(T.Progress.TotalBytes));

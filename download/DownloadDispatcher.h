@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/Job.h"
+#include "engine/TransferJobBits.h"
 
 class DownloadDispatcher : public Job {
 public:
@@ -22,17 +23,12 @@ public:
     static uint32_t JobBitFor(const std::string& type);
 
     // Called by the per-type job as it finishes a file.
-    void FileEnded(bool completed);
+    void FileEnded(bool completed) { result_.Count(completed); }
     // Bytes of the earlier files of this run that went out: the total bar
     // shows them plus the position in the current file.
     int64_t SentBefore() const { return sentBefore_; }
 
-    // How the last run went, for front ends that report a result.
-    struct RunResult {
-        int FilesCompleted = 0;
-        int FilesNotCompleted = 0;   // skipped, failed or cancelled
-        int EndState = 0;            // 9000 completed, 9001 cancelled, 9002 failed
-    };
+    using RunResult = TransferRunResult;
     const RunResult& LastRun() const { return result_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "download/DownloadJob.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "download/DownloadDispatcher.h"
@@ -45,7 +46,7 @@ bool DownloadJob::ReadLine() {
     std::string line;
     while (T.FileOffset < T.FileSize && T.FileBuffer) {
         T.FileOffset = ReadNextLine(T.FileBuffer.get(), T.FileSize, T.FileOffset, line);
-        ShowProgress(T.FileOffset, Dispatcher.SentBefore() + T.FileOffset);
+        ShowReadPosition();
         if (!line.empty()) {
             T.SendLine = line;
             return true;
@@ -69,6 +70,20 @@ void DownloadJob::ShowProgress(int64_t fileDone, int64_t totalDone) {
     p.TotalDone = totalDone;
     T.View.SetFileProgress(BarValue(p.FileDone), BarValue(p.FileBytes));
     T.View.SetTotalProgress(BarValue(p.TotalDone), BarValue(p.TotalBytes));
+}
+
+void DownloadJob::ShowReadPosition() { ShowProgress(T.FileOffset, Dispatcher.SentBefore() + T.FileOffset); }
+
+void DownloadJob::ShowDownloadingUnderName() {
+    const std::string& file = T.CurrentItem.FileName;
+    const std::string& name = T.CurrentItem.McProgramName;
+    auto lower = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::string text = T.Text(Msg::DownloadingEllipsis) + " (" + file;
+    if (lower(file) != lower(name)) text += "," + name;
+    T.ShowStatus(text + ")", 1);
 }
 
 void DownloadJob::ShowDownloading(const std::string& detail) {
@@ -109,6 +124,37 @@ int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {
 
 bool DownloadJob::EchoArrived() const { return (T.StatusFlags & Status::EchoArrived) != 0; }
 
+int DownloadJob::AskForReadyReports(int wait, int next) {
+    if (T.SubInfo.SubModuleVersion < kReadyReportVersion) {
+        T.Engine.EventMask |= EV_TX_EMPTY;
+        State = next;
+        return 1;
+    }
+    return SendEchoedAndWait(SubModuleCommand::ReadyReportsOn, kCommandEchoWaitMs, wait);
+}
+
+int DownloadJob::TakeReadyReportsAnswer(uint32_t event, int next) {
+    if (event & EV_TIMEOUT) {
+        T.Engine.EventMask |= EV_TX_EMPTY;
+    } else if (EchoArrived()) {
+        KillTimeout();
+        T.Engine.EventMask |= EV_RESUME;
+    } else {
+        return 0;
+    }
+    State = next;
+    return 1;
+}
+
+int DownloadJob::EchoOrTimeoutThen(uint32_t event, int next) {
+    if (!(event & EV_TIMEOUT)) {
+        if (!EchoArrived()) return 0;
+        KillTimeout();
+    }
+    State = next;
+    return 1;
+}
+
 void DownloadJob::BeginQuietWait(uint32_t quietMs) {
     quietWaitStartMs_ = T.Loop.NowMs();
     ArmTimeout(quietMs);
@@ -128,6 +174,12 @@ int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint
 void DownloadJob::FailNaming(Msg message, const std::string& text) {
     FailText = WithState(T.Text(message)) + " : " + Visible(text);
     State = JobState::Failed;
+}
+
+void DownloadJob::ShowSentAndReceived() {
+    T.ShowStatus(T.Text(Msg::Sent) + " : " + T.SendLine, 0);
+    T.ShowStatus(T.Text(Msg::Receive) + " : " + T.LastReplyLine, 0);
+    T.ShowStatus(Msg::SetNcdDelayBitsLarger, 0);
 }
 
 int DownloadJob::CompleteDespiteMissingEcho() {
@@ -153,17 +205,16 @@ int DownloadJob::Complete() {
     return 1;
 }
 
-int DownloadJob::CancelDownload() {
-    KillTimeout();
-    // The dispatcher only records the cancel here; it ends on its next call,
-    // once this job's bit is clear.
-    Dispatcher.Run(EV_CANCEL);
-    State = JobState::Finish;
-    return 1;
+int DownloadJob::CancelDownload() { return CancelThrough(Dispatcher); }
+
+int DownloadJob::StopMachineAndCancel() {
+    T.QueueByte(ControlByte::Etx, false);
+    return CancelDownload();
 }
 
 int DownloadJob::ShowFailure() {
     KillTimeout();
+    if (MachineTookLines) T.QueueByte(ControlByte::Etx, false);
     T.ShowStatus(FailText, 0);
     State = JobState::Finish;
     return 1;
@@ -197,8 +248,10 @@ int DownloadJob::FinishDownload() {
     // Line pacing belongs to this file's protocol; the next job picks its own.
     mask &= ~(EV_RESUME | EV_BUSY | EV_TX_EMPTY);
     T.EtxEndsLine = false;
+    T.StatusFlags &= ~Status::EchoTransmitted;
     bool completed = completed_;
     completed_ = false;
+    MachineTookLines = false;
     FailText.clear();
     Retries = 0;
     int result = FinishTransferJob();

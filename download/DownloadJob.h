@@ -30,6 +30,10 @@ protected:
     void NoteEndMark(const std::string& line);
     // "Downloading ... (file)", a new status entry.
     void ShowDownloading(const std::string& detail = {});
+    // For machines that store the program under a name: "Downloading ...
+    // (file)" when the name is the file's own (ignoring case), else
+    // "Downloading ... (file,name)".
+    void ShowDownloadingUnderName();
     // Starts the elapsed / remaining display and refreshes it.
     void ShowTime();
 
@@ -46,6 +50,19 @@ protected:
     // (0: waits; 1 when the transmit queue refused the byte).
     int SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next);
     bool EchoArrived() const;
+    // Line pacing: sub modules from firmware 4.0 report with 0xFD that they can
+    // take more (EV_RESUME); older ones, or one that does not echo the switch,
+    // pace by the drained transmit queue (EV_TX_EMPTY). Asks for the reports
+    // and waits for the echo in state `wait`, or goes on to `next` at once.
+    int AskForReadyReports(int wait, int next);
+    // State `wait`: the answer to AskForReadyReports; on to `next`.
+    int TakeReadyReportsAnswer(uint32_t event, int next);
+    static constexpr int kReadyReportVersion = 40;
+    static constexpr uint32_t kCommandEchoWaitMs = 1000;
+
+    // For a command whose echo is not needed to go on: the echo or the
+    // time-out moves to `next` (1); other events wait (0).
+    int EchoOrTimeoutThen(uint32_t event, int next);
 
     // For a state that waits until the machine's line has been quiet for
     // `quietMs`: every batch of received bytes starts the wait again (0); the
@@ -58,6 +75,14 @@ protected:
     // Fails the file with a message that names the line or name that caused it;
     // control bytes are shown as ^X.
     void FailNaming(Msg message, const std::string& text);
+    // The machine echoed something else than SendLine: both lines and the
+    // hint about the channel's delay bits, below the failure entry.
+    void ShowSentAndReceived();
+
+    // Sets what the bars show of the current file and of the whole selection.
+    void ShowProgress(int64_t fileDone, int64_t totalDone);
+    // The bars at the read position FileOffset.
+    void ShowReadPosition();
 
     // The sub module did not echo a report switch at the end of a file: shown
     // as a set-up failure, but the file has gone out and counts as completed
@@ -67,8 +92,10 @@ protected:
     // 9001, after the job has stopped the machine its own way: the dispatcher
     // ends too; continues with 9010.
     int CancelDownload();
-    // 9010: turns off ready and busy reports that are still on, tells the
-    // dispatcher how the file went and clears the job's bit.
+    // 9001 for machines that ETX stops: queues it, then CancelDownload.
+    int StopMachineAndCancel();
+    // 9010: turns off ready and busy reports that are still on, stops echoing
+    // sent bytes, tells the dispatcher how the file went and clears the job's bit.
     int FinishDownload();
     // The end states every type runs alike: 9000, 9002, 9010, and states the
     // job does not know (9004, then 9010). 9001 is each type's own.
@@ -76,10 +103,12 @@ protected:
 
     DownloadDispatcher& Dispatcher;
     int Retries = 0;
+    // Set once program bytes may have reached the machine: a failure then
+    // stops the machine with ETX, so that it keeps no half program that the
+    // next transfer would run into.
+    bool MachineTookLines = false;
 
 private:
-    // Sets what the bars show of the current file and of the whole selection.
-    void ShowProgress(int64_t fileDone, int64_t totalDone);
     int Complete();      // 9000
     int ShowFailure();   // 9002
 

@@ -21,9 +21,7 @@ int DynaPertDownloadJob::CheckEcho() {
     T.StatusFlags &= ~Status::LineAvailable;
     if (TrimRight(T.SendLine) != TrimRight(T.LastReplyLine)) {
         FailText = T.Text(Msg::ReceiveDataInvalid);
-        T.ShowStatus(T.Text(Msg::Sent) + " : " + T.SendLine, 0);
-        T.ShowStatus(T.Text(Msg::Receive) + " : " + T.LastReplyLine, 0);
-        T.ShowStatus(Msg::SetNcdDelayBitsLarger, 0);
+        ShowSentAndReceived();
         T.QueueByte(ControlByte::Etx, false);
         State = JobState::Failed;
         return 1;
@@ -120,9 +118,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

@@ -55,25 +55,9 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             return 0;
 
-        case 60:
-            if (T.SubInfo.SubModuleVersion < kReadyReportVersion) {
-                mask |= EV_TX_EMPTY;
-                State = 70;
-                return 1;
-            }
-            return SendEchoedAndWait(SubModuleCommand::ReadyReportsOn, kEchoWaitMs, 62);
+        case 60: return AskForReadyReports(62, 70);
 
-        case 62:
-            if (event & EV_TIMEOUT) {
-                mask |= EV_TX_EMPTY;
-            } else if (EchoArrived()) {
-                KillTimeout();
-                mask |= EV_RESUME;
-            } else {
-                return 0;
-            }
-            State = 70;
-            return 1;
+        case 62: return TakeReadyReportsAnswer(event, 70);
 
         case 70: {
             T.FileOffset = 0;
@@ -149,13 +133,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             State = JobState::Completed;
             return 1;
 
-        case JobState::Cancelled:
-            T.QueueByte(ControlByte::Etx, false);
-            return CancelDownload();
-
-        case JobState::Finish:
-            T.StatusFlags &= ~Status::EchoTransmitted;
-            return FinishDownload();
+        case JobState::Cancelled: return StopMachineAndCancel();
 
         default:
             return RunEndState();

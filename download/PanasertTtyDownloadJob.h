@@ -18,7 +18,5 @@ public:
     static constexpr uint32_t kQuietMs = 500;
     static constexpr uint32_t kReplyWaitMs = 10000;
     static constexpr uint32_t kEchoWaitMs = 1000;
-    // Sub-module firmware from which ready reports (0xFD) are available.
-    static constexpr int kReadyReportVersion = 40;
     static constexpr int kLeaderNuls = 10;
 };

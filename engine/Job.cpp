@@ -20,6 +20,20 @@ std::string Job::WithState(const std::string& message) const {
     return message + "(" + std::to_string(State) + ")";
 }
 
+int Job::ShowFailText() {
+    KillTimeout();
+    T.ShowStatus(FailText, 0);
+    State = JobState::Finish;
+    return 1;
+}
+
+int Job::CancelThrough(Job& dispatcher) {
+    KillTimeout();
+    dispatcher.Run(EV_CANCEL);
+    State = JobState::Finish;
+    return 1;
+}
+
 int Job::FinishJob() {
     JobEngine& engine = T.Engine;
     engine.ActiveJobs &= ~Bit;

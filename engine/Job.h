@@ -46,6 +46,14 @@ protected:
     // "%s(%d)": the message and the current state.
     std::string WithState(const std::string& message) const;
 
+    // 9002 of a transfer job: kills the time-out, shows FailText and moves to
+    // 9010; returns 1.
+    int ShowFailText();
+    // 9001 of a transfer job once it has stopped the machine its own way:
+    // hands the cancel to `dispatcher` (which only records it and ends once
+    // this job's bit is clear) and moves to 9010; returns 1.
+    int CancelThrough(Job& dispatcher);
+
     // Finish of a top-level job (links, lists, dispatchers): clears the job's bit;
     // with no job left the link turns idle and received text is shown again;
     // refreshes the pages and returns 1 so that a parent gets EV_CONTINUE.

@@ -12,6 +12,7 @@
 #include "app/TransferItem.h"
 #include "engine/JobEngine.h"
 #include "engine/McProgramEntry.h"
+#include "engine/ReceivedLine.h"
 #include "engine/StatusNumbering.h"
 #include "lang/Msg.h"
 #include "engine/HostModuleInfo.h"
@@ -119,6 +120,9 @@ public:
     // Where received lines collect without the ReceivedText limit, for jobs
     // that need a whole listing (null when no job asked for it).
     std::string* UnlimitedText = nullptr;
+    // Where every completed line (and the punch start and end bytes) goes
+    // while an upload job collects a program (null when none does).
+    ReceivedLineList* LineSink = nullptr;
 
     // The first non-zero byte received since ArmReplyByte: a sub module's
     // one-byte answer, even when more bytes follow in the same batch (0 while none).

@@ -56,6 +56,9 @@ void Terminal::OnReceived() {
             case ControlByte::Dc4:
             case '%':
                 LastControlByte = ReceivedByte;
+                if (LineSink != nullptr && byte != ControlByte::Xon && byte != ControlByte::Xoff) {
+                    LineSink->push_back({PartialLine, byte});
+                }
                 if (byte == ControlByte::Xon && Engine.IsActive(JobBit::DownloadCitizenM10) &&
                     RxByteCount != 0) {
                     TransmitPump();
@@ -93,6 +96,7 @@ void Terminal::OnReceived() {
                 LastReplyLine = PartialLine;
                 StatusFlags |= Status::LineAvailable;
                 ++RxLines;
+                if (LineSink != nullptr) LineSink->push_back({PartialLine, 0});
                 // Jobs that wait for lines get this one before the next byte is read.
                 if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);
             }

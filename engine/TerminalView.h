@@ -10,6 +10,7 @@
 class ChannelSelectionModel;
 struct DownloadRequest;
 struct TransferFigures;
+struct UploadRequest;
 
 enum class MessageBoxKind { Ok, OkCancel, YesNo, RetryCancel };
 enum class MessageBoxAnswer { Ok, Cancel, Yes, No, Retry };
@@ -61,6 +62,19 @@ public:
     virtual bool RunDownloadDialog(DownloadRequest& request) = 0;
     // The one-line program-name prompt; true on OK with the text as typed.
     virtual bool AskProgramName(const std::string& title, std::string& name) = 0;
+    // The modal upload dialog for the connected channel (machine-list mode
+    // shows the terminal's McProgramList); true on OK with at least one item
+    // in request.Files. A view without one cancels.
+    virtual bool RunUploadDialog(UploadRequest& /*request*/) { return false; }
+    // The "Press 'P' or 'T' key." prompt; true with 'P' or 'T' in `key`,
+    // false when cancelled. A view without one cancels.
+    virtual bool AskPOrTKey(char& /*key*/) { return false; }
+    // The modeless wait-for-start dialog of a download that waits for the
+    // machine's start signal: "Start downloading" sends WindowMsg::UserStart,
+    // "Cancel download" WindowMsg::Cancel. It never closes itself; the job
+    // closes it whichever way it stops waiting.
+    virtual void OpenWaitStartDialog() = 0;
+    virtual void CloseWaitStartDialog() = 0;
 
     // ---- program ----
     // Ends the program (the window closes) once the engine has let go of the port.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds KOVA, starts the simulated radio terminal and runs the terminal window
 # against it, with a throwaway settings folder whose channels 1 to 7 are the
-# simulator's seven machines. Without a display it runs a console connect to
-# channel 1 instead. The simulator stops when this script ends.
+# simulator's seven machines. Without a display it sends the sample program of
+# examples/ for each machine type to its simulated machine with kova-cli and
+# prints each result instead. The simulator stops when this script ends.
 #
 #   scripts/run.sh [--lang N]     N: 0 English, 1 Korean (default: from the locale)
 #   KOVA_BUILD_DIR=DIR            build in DIR instead of build/
@@ -13,7 +14,7 @@ lang=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --lang) lang="${2:?--lang needs a value}"; shift 2 ;;
-    -h|--help) sed -n '2,8p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,9p' "$0"; exit 0 ;;
     *) echo "run.sh: unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -67,9 +68,21 @@ for n in 1 2 3 4 5 6 7; do
 done
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "run.sh: no display (DISPLAY and WAYLAND_DISPLAY are empty); connecting to channel 1 with kova-cli instead." >&2
-  "$cli" --port "$link" --lang "${lang:-0}" connect --channel 1
-  exit $?
+  echo "run.sh: no display (DISPLAY and WAYLAND_DISPLAY are empty); downloading the sample programs of examples/ with kova-cli instead." >&2
+  samples=(DYNAPERT.NCD PNSRS232.NCD PNSTTY.NCD CITIZEN.NCD TDKVC5A.NCD TDKVC5.NCD UNIVERSAL.NCD)
+  failed=0
+  for n in 1 2 3 4 5 6 7; do
+    file="examples/${samples[$((n - 1))]}"
+    # --start presses "Start downloading" where the machine waits for its operator.
+    if "$cli" --port "$link" --lang "${lang:-0}" download --channel "$n" --start "$file"; then
+      result="completed"
+    else
+      result="FAILED"
+      failed=1
+    fi
+    printf 'channel %d  %-15s %-15s %s\n' "$n" "${types[$((n - 1))]}" "${samples[$((n - 1))]}" "$result"
+  done
+  exit "$failed"
 fi
 
 "$build/ui/kova"

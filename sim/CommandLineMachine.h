@@ -34,6 +34,12 @@ public:
     void SetAnswering(bool answering) { answering_ = answering; }
     // Every command line taken, as typed (upper-cased), for tests.
     const std::vector<std::string>& Commands() const { return commands_; }
+    // The stored program of that name, or nullptr.
+    const Program* Find(const std::string& name) const {
+        for (const Program& program : programs_)
+            if (program.name == name) return &program;
+        return nullptr;
+    }
 
 protected:
     explicit CommandLineMachine(std::vector<Program> programs) : programs_(std::move(programs)) {}
@@ -54,6 +60,17 @@ protected:
     void TakeCommand(const std::string& command, const std::string& unknown) {
         if (!command.empty()) commands_.push_back(command);
         if (!RunCommand(command)) SendToLine(unknown);
+    }
+
+    // Stores a received program in place of any program of the same name.
+    void Keep(Program program) {
+        for (Program& stored : programs_) {
+            if (stored.name == program.name) {
+                stored = std::move(program);
+                return;
+            }
+        }
+        programs_.push_back(std::move(program));
     }
 
     std::vector<Program> programs_;

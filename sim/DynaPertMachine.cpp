@@ -5,6 +5,10 @@ constexpr uint8_t kEtx = 0x03;
 constexpr uint8_t kCr = 0x0D;
 }  // namespace
 
+DynaPertMachine::Program DynaPertMachine::SampleProgram() {
+    return {"N001 X1000 Y2000 T01", "N002 X1100 Y2000 T01", "N003 X1200 Y2150 T02", "M02"};
+}
+
 void DynaPertMachine::Ready() {
     mode_ = Mode::Idle;
     SendToLine("*");
@@ -38,7 +42,14 @@ void DynaPertMachine::OnLineByte(uint8_t byte) {
         case Mode::Question:
             if (pendingQuestion_ == '?' && byte == 'N') Ready();
             return;
+        case Mode::Menu:
+            if (byte == 'P' || byte == 'T') SendProgram(static_cast<char>(byte));
+            return;
         case Mode::Idle:
+            if (byte == 'E') {
+                OpenMenu();
+                return;
+            }
             if (byte == 'L') {
                 mode_ = Mode::Loading;
                 loading_.clear();
@@ -86,4 +97,31 @@ void DynaPertMachine::CheckEnd(uint64_t activity) {
     programs_.push_back(loading_);
     loading_.clear();
     Ready();
+}
+
+void DynaPertMachine::OpenMenu() {
+    SendToLine("*E\r\n");
+    if (programs_.empty() && !samples_) {
+        After(kMenuDelayMs, [this] { SendToLine("NO PROGRAM"); });
+        return;
+    }
+    mode_ = Mode::Menu;
+    After(kMenuDelayMs, [this] { SendToLine(kMenuLine); });
+}
+
+void DynaPertMachine::SendProgram(char key) {
+    const Program program = programs_.empty() ? SampleProgram() : programs_.back();
+    std::string text(1, key);
+    // The echo stands on a line of its own when no program line follows it.
+    if (program.empty()) text += "\r\n";
+    int sent = 0;
+    for (const std::string& line : program) {
+        if (outputStopAfterLines_ >= 0 && sent >= outputStopAfterLines_) {
+            SendToLine(text);
+            return;   // stays in the menu, silent
+        }
+        text += line + "\r\n";
+        ++sent;
+    }
+    SendToLine(text + kMenuLine);
 }

@@ -2,11 +2,14 @@
 
 #include <cstdlib>
 
+#include "sim/CitizenM10Machine.h"
 #include "sim/SimulatedRadio.h"
+#include "sim/TdkVc5aMachine.h"
 
 const char* KovaSimOptions::Usage() {
     return "usage: kova-sim [--link PATH] [--no-host-answer] [--refuse-dial]\n"
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
+           "                [--no-start ADDR]\n"
            "                [--sub-version N] [--host-mode TEXT] [--trace]\n";
 }
 
@@ -31,6 +34,9 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
         } else if (arg == "--refuse" || arg == "--mute" || arg == "--absent") {
             if (!value(text)) return false;
             (arg == "--refuse" ? refusing : arg == "--mute" ? muted : absent).push_back(text);
+        } else if (arg == "--no-start") {
+            if (!value(text)) return false;
+            noStart.push_back(text);
         } else if (arg == "--sub-version") {
             if (!value(text)) return false;
             char* end = nullptr;
@@ -74,6 +80,11 @@ bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
         {refusing, [](SimulatedSubModule& s) { s.SetRefusesDial(true); }},
         {muted, [](SimulatedSubModule& s) { s.SetMuted(true); }},
         {absent, [](SimulatedSubModule& s) { s.SetInRange(false); }},
+        {noStart,
+         [](SimulatedSubModule& s) {
+             if (auto* vc5a = dynamic_cast<TdkVc5aMachine*>(s.Machine())) vc5a->SetStartIntervalMs(0);
+             if (auto* m10 = dynamic_cast<CitizenM10Machine*>(s.Machine())) m10->SetAsking(false);
+         }},
     };
     for (const Knob& knob : knobs) {
         for (const std::string& address : knob.addresses) {

@@ -8,6 +8,9 @@
 //   --refuse ADDR        the sub module ADDR refuses to be dialled
 //   --mute ADDR          the sub module ADDR echoes and answers no commands
 //   --absent ADDR        the sub module ADDR is out of radio range
+//   --no-start ADDR      the machine at ADDR never gives its start signal
+//                        (a TDK/VC5A operator who never presses start, a
+//                        CITIZEN/M10 reader that never asks for the tape)
 //   --sub-version N      every sub module reports version N (tenths, 0..124)
 //   --host-mode TEXT     the host's stored mode field (e.g. MODE1; AT&F restores MODE0)
 //   --trace              every byte both ways on stderr
@@ -26,6 +29,7 @@ public:
     std::vector<std::string> refusing;
     std::vector<std::string> muted;
     std::vector<std::string> absent;
+    std::vector<std::string> noStart;
     int subVersion = -1;
     std::string hostMode;
     bool trace = false;

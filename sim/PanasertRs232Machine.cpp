@@ -57,7 +57,16 @@ void PanasertRs232Machine::TakeFrame(const std::string& text) {
     std::string data = text.substr(4, text.size() - 6);
     frames_.push_back(command + data);
 
+    if (command == "A0") {
+        if (sending_) SendNextLine();
+        return;
+    }
+    if (command == "C1") {
+        StartOutput(data);
+        return;
+    }
     if (command == "A2") {
+        sending_ = false;
         if (inProgram_) ++aborts_;
         inProgram_ = false;
         current_ = Program{};
@@ -103,6 +112,40 @@ void PanasertRs232Machine::TakeFrame(const std::string& text) {
     }
     // Commands the machine does not take.
     Answer("A1", "E01");
+}
+
+PanasertRs232Machine::Program PanasertRs232Machine::SampleProgram() {
+    return {"PNR-SAMPLE", {"N001X01000Y02000", "N002X01100Y02000", "N003X01200Y02150", "*"}};
+}
+
+void PanasertRs232Machine::StartOutput(const std::string& name) {
+    const Program* found = nullptr;
+    static const Program sample = SampleProgram();
+    if (name.empty()) {
+        found = programs_.empty() ? &sample : &programs_.back();
+    } else {
+        for (auto it = programs_.rbegin(); it != programs_.rend() && found == nullptr; ++it) {
+            if (it->name == name) found = &*it;
+        }
+        if (found == nullptr && sample.name == name) found = &sample;
+    }
+    if (found == nullptr) {
+        Answer("A3");
+        return;
+    }
+    output_ = *found;
+    outputLine_ = 0;
+    sending_ = true;
+    SendNextLine();
+}
+
+void PanasertRs232Machine::SendNextLine() {
+    if (outputLine_ >= output_.lines.size()) {
+        sending_ = false;
+        Answer("A2");
+        return;
+    }
+    Answer("D0", output_.lines[outputLine_++]);
 }
 
 void PanasertRs232Machine::Answer(const std::string& command, const std::string& data) {

@@ -12,6 +12,9 @@
 //   "D0" line    stores the line; a line holding '*' ends the program; "A0"
 //   "A1"         the PC did not understand the last answer: it is sent again
 //   a frame with a bad length or checksum: "A1" with "E05" or "E03"
+//   "C1" name    sends the program of that name (empty: the one stored last,
+//                a sample before any) as "D0" frames, one line each, the
+//                next after the PC's "A0", then "A2"; no such program: "A3"
 //
 // Knobs for tests: answers sent with a wrong checksum, data frames that the
 // machine asks for again, and a machine that stops answering.
@@ -56,10 +59,16 @@ public:
     // STX and end byte.
     static std::string FrameText(const std::string& command, const std::string& data);
 
+    static Program SampleProgram();
+    // Stores a program as if it had been loaded.
+    void AddProgram(Program program) { programs_.push_back(std::move(program)); }
+
 private:
     void TakeFrame(const std::string& text);
     void Answer(const std::string& command, const std::string& data = {});
     void SendAnswer();
+    void StartOutput(const std::string& name);
+    void SendNextLine();
 
     uint8_t endByte_ = 0x0D;
     int badChecksums_ = 0;
@@ -74,6 +83,10 @@ private:
     Program current_;
     std::vector<Program> programs_;
     int aborts_ = 0;
+    // The program going out after "C1", and the next line to send.
+    bool sending_ = false;
+    Program output_;
+    std::size_t outputLine_ = 0;
     std::vector<std::string> frames_;
     std::vector<uint8_t> received_;
 };

@@ -30,12 +30,27 @@ void PanasertTtyMachine::OnLineByte(uint8_t byte) {
     if (byte < 0x20 || byte >= 0x80) return;
     if (echoing_) SendToLine(std::string(1, static_cast<char>(byte)));
     if (command_.size() < kLineLimit) command_ += static_cast<char>(byte);
+    if (command_ == "RA,") {
+        command_.clear();
+        After(kPunchDelayMs, [this] { Punch(); });
+        return;
+    }
     if (command_ == "RF,") {
         command_.clear();
         reading_mode_ = true;
         reading_.clear();
         line_.clear();
     }
+}
+
+PanasertTtyMachine::Program PanasertTtyMachine::SampleProgram() {
+    return {"N001 X1000 Y2000", "N002 X1100 Y2000", "N003 X1200 Y2150", "*"};
+}
+
+void PanasertTtyMachine::Punch() {
+    std::string text = "\r\n";
+    for (const std::string& line : programs_.empty() ? SampleProgram() : programs_.back()) text += line + "\r\n";
+    SendToLine(text);
 }
 
 void PanasertTtyMachine::TakeLine() {

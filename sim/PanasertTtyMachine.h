@@ -20,6 +20,11 @@ class PanasertTtyMachine : public SimulatedMachine {
 public:
     using Program = std::vector<std::string>;
 
+    static constexpr uint32_t kPunchDelayMs = 200;
+    static Program SampleProgram();
+    // Stores a program as if it had been read.
+    void AddProgram(Program program) { programs_.push_back(std::move(program)); }
+
     std::string TypeName() const override { return "PANASERT/TTY"; }
     void OnLineByte(uint8_t byte) override;
 
@@ -35,6 +40,7 @@ public:
 
 private:
     void TakeLine();
+    void Punch();
 
     bool echoing_ = true;
     int stopAfterLines_ = -1;

@@ -32,3 +32,13 @@ const SimLineParameters& SimulatedMachine::LineParameters() const {
 void SimulatedMachine::After(uint32_t delayMs, std::function<void()> task) {
     if (scheduler_) scheduler_->ScheduleFor(alive_, delayMs, std::move(task));
 }
+
+void SimulatedMachine::ModuleCommand(uint8_t command, bool dialogueWasOpen) {
+    constexpr uint8_t kCloseDialogue = 0x81;
+    // Any later command means the PC is still setting the module up.
+    uint64_t round = ++operatorRound_;
+    if (command != kCloseDialogue || dialogueWasOpen || operatorDelayMs_ == 0) return;
+    After(operatorDelayMs_, [this, round] {
+        if (round == operatorRound_) OnOperatorStart();
+    });
+}

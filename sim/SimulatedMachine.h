@@ -36,7 +36,18 @@ public:
     // Called once when the machine has been attached (Scheduler() is usable).
     virtual void OnAttached() {}
 
+    // The operator of a machine that sends on its own (a punch output) starts
+    // it OperatorDelayMs() after the PC closed the sub module's command
+    // dialogue a second time (0x81 while it was closed already) and sent no
+    // further command; 0: the operator never starts it.
+    void SetOperatorDelayMs(uint32_t ms) { operatorDelayMs_ = ms; }
+    uint32_t OperatorDelayMs() const { return operatorDelayMs_; }
+    static constexpr uint32_t kDefaultOperatorDelayMs = 1500;
+
 protected:
+    // The operator pressed the machine's output start.
+    virtual void OnOperatorStart() {}
+
     // Sends bytes towards the PC through the sub module (paced by the line).
     void SendToLine(const std::vector<uint8_t>& bytes);
     void SendToLine(std::string_view text);
@@ -55,6 +66,11 @@ protected:
 private:
     friend class SimulatedSubModule;
     void Attach(SimulatedSubModule* subModule, SimScheduler* scheduler);
+    // The sub module took a command byte from the PC.
+    void ModuleCommand(uint8_t command, bool dialogueWasOpen);
+
+    uint32_t operatorDelayMs_ = kDefaultOperatorDelayMs;
+    uint64_t operatorRound_ = 0;
 
     SimulatedSubModule* subModule_ = nullptr;
     SimScheduler* scheduler_ = nullptr;

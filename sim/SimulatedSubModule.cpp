@@ -98,6 +98,7 @@ bool SimulatedSubModule::TakesCommand() {
 void SimulatedSubModule::TakeCommand(uint8_t command) {
     const bool oldFirmware = config_.version <= kLastOldCommandVersion;
     const bool readyCapable = config_.version >= kFirstReadyReportVersion;
+    if (machine_ && command != 0x80) machine_->ModuleCommand(command, dialogue_);
     switch (command) {
     case 0x80:   // preamble: nothing to do
         return;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/CitizenM10Machine.h"
 #include "sim/DynaPertMachine.h"
 #include "sim/KovaSimOptions.h"
 #include "sim/PanasertRs232Machine.h"
@@ -24,6 +25,7 @@
 #include "sim/RealTimeScheduler.h"
 #include "sim/SimulatedRadio.h"
 #include "sim/TdkVc5Machine.h"
+#include "sim/TdkVc5aMachine.h"
 #include "sim/UniversalMachine.h"
 
 namespace {
@@ -114,6 +116,8 @@ int main(int argc, char** argv) {
     radio.AttachMachine("000000000001", std::make_unique<DynaPertMachine>());
     radio.AttachMachine("000000000002", std::make_unique<PanasertRs232Machine>());
     radio.AttachMachine("000000000003", std::make_unique<PanasertTtyMachine>());
+    radio.AttachMachine("000000000004", std::make_unique<CitizenM10Machine>());
+    radio.AttachMachine("000000000005", std::make_unique<TdkVc5aMachine>());
     radio.AttachMachine("000000000006", std::make_unique<TdkVc5Machine>());
     radio.AttachMachine("000000000007", std::make_unique<UniversalMachine>());
     if (!options.ApplyTo(radio, error)) {

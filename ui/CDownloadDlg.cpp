@@ -19,10 +19,10 @@
 #include "engine/Terminal.h"
 #include "ui/CQuickViewDlg.h"
 #include "ui/QtText.h"
+#include "ui/TransferTable.h"
 
 namespace {
 
-constexpr std::size_t kQuickViewLimit = 4u << 20;
 
 QPushButton* MakeButton(const std::string& caption, QWidget* parent) {
     auto* button = new QPushButton(ToQ(caption), parent);
@@ -52,31 +52,10 @@ CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel
     path_->installEventFilter(this);
 
     list_ = new QTableWidget(this);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setShowGrid(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setDefaultSectionSize(20);
-    list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
-    list_->setColumnCount(static_cast<int>(columns.size()));
-    QStringList titles;
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        titles << ToQ(columns[i].Title);
-        list_->setColumnWidth(i, columns[i].Width);
-    }
-    list_->setHorizontalHeaderLabels(titles);
-    list_->horizontalHeader()->setStretchLastSection(true);
+    TransferTable::SetUp(list_, model_);
 
     // The in-place name edit lives over the cell being renamed.
-    nameEdit_ = new QLineEdit(list_->viewport());
-    nameEdit_->setTextMargins(5, 0, 5, 0);
-    QPalette red = nameEdit_->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    red.setColor(QPalette::Base, Qt::white);
-    nameEdit_->setPalette(red);
-    nameEdit_->hide();
+    nameEdit_ = TransferTable::MakeRenameEdit(list_);
     nameEdit_->installEventFilter(this);
 
     delayLabel_ = new QLabel(ToQ(text_(Msg::SysDelayBitsLabel)), this);
@@ -157,17 +136,7 @@ void CDownloadDlg::FillList() {
     filling_ = true;
     nameEdit_->hide();
     path_->setText(ToQ(model_.PathPattern()));
-    list_->clearContents();
-    list_->setRowCount(static_cast<int>(model_.Rows().size()));
-    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
-    for (int row = 0; row < list_->rowCount(); ++row) {
-        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-            auto* item = new QTableWidgetItem;
-            if (columns[column].Centered) item->setTextAlignment(Qt::AlignCenter);
-            list_->setItem(row, column, item);
-        }
-    }
-    shownVersion_ = model_.ListVersion();
+    shownVersion_ = TransferTable::Fill(list_, model_);
     list_->clearSelection();
     for (int row : model_.SelectedRows()) list_->selectRow(row);
     filling_ = false;
@@ -180,13 +149,7 @@ void CDownloadDlg::SyncCells() {
         FillList();
         return;
     }
-    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
-    for (int row = 0; row < list_->rowCount(); ++row) {
-        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-            QString text = ToQ(model_.CellText(row, columns[column].Kind));
-            if (list_->item(row, column)->text() != text) list_->item(row, column)->setText(text);
-        }
-    }
+    TransferTable::SyncCells(list_, model_);
 }
 
 void CDownloadDlg::SyncButtons() {
@@ -200,9 +163,7 @@ void CDownloadDlg::SyncButtons() {
 
 void CDownloadDlg::OnSelectionChanged() {
     if (filling_) return;
-    std::vector<int> rows;
-    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows.push_back(index.row());
-    model_.SetSelection(rows);
+    model_.SetSelection(TransferTable::SelectedRows(list_));
     SyncButtons();
 }
 
@@ -236,22 +197,10 @@ void CDownloadDlg::StartRename() {
     int row = -1;
     std::string text;
     if (!model_.BeginRename(row, text)) return;
-    int column = -1;
-    std::vector<DownloadDialogModel::Column> columns = model_.Columns();
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        if (columns[i].Kind == DownloadDialogModel::ColumnKind::ProgramName) column = i;
-    }
-    if (column < 0) {
+    if (!TransferTable::OpenRenameEdit(list_, nameEdit_, model_, row, DownloadDialogModel::ColumnKind::ProgramName,
+                                       text)) {
         model_.CancelRename();
-        return;
     }
-    QTableWidgetItem* item = list_->item(row, column);
-    list_->scrollToItem(item);
-    nameEdit_->setGeometry(list_->visualItemRect(item));
-    nameEdit_->setText(ToQ(text));
-    nameEdit_->show();
-    nameEdit_->setFocus();
-    nameEdit_->selectAll();
 }
 
 void CDownloadDlg::CommitRename() {
@@ -276,16 +225,7 @@ void CDownloadDlg::RestorePath() {
 void CDownloadDlg::ShowQuickView() {
     std::string path = model_.QuickViewPath();
     if (path.empty()) return;
-    std::string text;
-    bool cut = false;
-    if (!DownloadDialogModel::LoadViewText(path, kQuickViewLimit, text, cut)) {
-        text = text_(Msg::FileNotOpen);
-    } else if (cut) {
-        text += "\n...";
-    }
-    CQuickViewDlg view(ToQ(text_(Msg::QuickViewTitle) + " - " + path), ToQ(text),
-                       NcDialect::ForMachineType(model_.McType()), this);
-    view.exec();
+    CQuickViewDlg::ShowFile(text_(Msg::QuickViewTitle), path, model_.McType(), text_(Msg::FileNotOpen), this);
 }
 
 void CDownloadDlg::OnFindFolder() {

@@ -9,6 +9,8 @@
 
 #include "ui/CInsertionPlot.h"
 #include "ui/CNcHighlighter.h"
+#include "ui/QtText.h"
+#include "ui/models/DownloadDialogModel.h"
 
 namespace {
 
@@ -108,6 +110,21 @@ CQuickViewDlg::CQuickViewDlg(const QString& title, const QString& text, NcDialec
     }
     connect(viewer_, &QPlainTextEdit::cursorPositionChanged, this, [this] { MarkCursorLine(); });
     MarkCursorLine();
+}
+
+void CQuickViewDlg::ShowFile(const std::string& title, const std::string& path, const std::string& mcType,
+                             const std::string& notOpen, QWidget* parent) {
+    // Programs are far smaller; a huge file must not stall the window.
+    constexpr std::size_t kViewLimit = 4u << 20;
+    std::string text;
+    bool cut = false;
+    if (!DownloadDialogModel::LoadViewText(path, kViewLimit, text, cut)) {
+        text = notOpen;
+    } else if (cut) {
+        text += "\n...";
+    }
+    CQuickViewDlg view(ToQ(title + " - " + path), ToQ(text), NcDialect::ForMachineType(mcType), parent);
+    view.exec();
 }
 
 void CQuickViewDlg::ShowLine(int line) {

@@ -5,6 +5,7 @@
 // a point clicked in the plot brings its line into view.
 
 #include <QDialog>
+#include <string>
 
 #include "download/NcCoordinateReader.h"
 
@@ -22,6 +23,11 @@ public:
     CInsertionPlot* Plot() const { return plot_; }
     // The number shown beside the first line of the text block `block`.
     static int LineNumberOf(int block) { return block + 1; }
+
+    // Reads the file at `path` and shows it modally, titled "`title` - path";
+    // `notOpen` stands in for a file that cannot be read.
+    static void ShowFile(const std::string& title, const std::string& path, const std::string& mcType,
+                         const std::string& notOpen, QWidget* parent);
 
     // Moves the text cursor to the text line `line` (0-based) and shows it.
     void ShowLine(int line);

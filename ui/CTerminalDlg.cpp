@@ -28,6 +28,7 @@
 #include "link/LinkJobs.h"
 #include "engine/ControlBytes.h"
 #include "serial/SerialPort.h"
+#include "upload/UploadJobs.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/CAboutDlg.h"
@@ -35,7 +36,9 @@
 #include "ui/CIn_MC_prog_dlg.h"
 #include "ui/CScan_SubModulesDlg.h"
 #include "ui/CSelChannelDlg.h"
+#include "ui/CPressPorT_Dlg.h"
 #include "ui/CTabDlg0.h"
+#include "ui/CUploadDlg.h"
 #include "ui/QtColor.h"
 #include "ui/QtFontSetting.h"
 #include "ui/QtText.h"
@@ -94,6 +97,7 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
     AddLinkJobs(terminal_);
     AddListJobs(terminal_);
     AddDownloadJobs(terminal_);
+    AddUploadJobs(terminal_);
     menuBar_ = new QMenuBar(this);
     aboutAction_ = menuBar_->addAction(QString());
     connect(aboutAction_, &QAction::triggered, this, [this] {
@@ -120,6 +124,7 @@ CTerminalDlg::~CTerminalDlg() {
     // The reader must not post to a window that is gone.
     terminal_.Port.Close();
     if (scanDialog_) delete scanDialog_.data();
+    if (waitStartDialog_) delete waitStartDialog_.data();
 }
 
 void CTerminalDlg::Start() {
@@ -529,6 +534,21 @@ void CTerminalDlg::CloseScanDialog() {
     scanDialog_ = nullptr;
 }
 
+void CTerminalDlg::OpenWaitStartDialog() {
+    CloseWaitStartDialog();
+    auto text = [this](Msg row) { return QString::fromStdString(terminal_.Text(row)); };
+    waitStartDialog_ = new CWait_download_start_dlg(
+        text(Msg::WaitingDownloadStartSignal), text(Msg::StartDownloading), text(Msg::CancelDownload),
+        [this] { SendMessage(WindowMsg::UserStart); }, [this] { SendMessage(WindowMsg::Cancel); }, this);
+    waitStartDialog_->show();
+}
+
+void CTerminalDlg::CloseWaitStartDialog() {
+    // Deleted later: the dialog may be closed from within its own button's click.
+    if (waitStartDialog_) waitStartDialog_->deleteLater();
+    waitStartDialog_ = nullptr;
+}
+
 bool CTerminalDlg::RunDownloadDialog(DownloadRequest& request) {
     bool ok = ShowDownloadDialog(this, terminal_, request);
     FocusCommWindow();
@@ -537,6 +557,18 @@ bool CTerminalDlg::RunDownloadDialog(DownloadRequest& request) {
 
 bool CTerminalDlg::AskProgramName(const std::string& title, std::string& name) {
     bool ok = AskMcProgramName(this, [this](Msg row) { return terminal_.Text(row); }, title, name);
+    FocusCommWindow();
+    return ok;
+}
+
+bool CTerminalDlg::RunUploadDialog(UploadRequest& request) {
+    bool ok = ShowUploadDialog(this, terminal_, request);
+    FocusCommWindow();
+    return ok;
+}
+
+bool CTerminalDlg::AskPOrTKey(char& key) {
+    bool ok = ::AskPOrTKey(this, [this](Msg row) { return terminal_.Text(row); }, key);
     FocusCommWindow();
     return ok;
 }

@@ -13,6 +13,7 @@
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
 #include "ui/CScan_SubModulesDlg.h"
+#include "ui/CWait_download_start_dlg.h"
 #include "ui/QtTerminalView.h"
 #include "ui/models/KeyRules.h"
 #include "ui/models/TextWindowTrimmer.h"
@@ -28,6 +29,7 @@ class QKeyEvent;
 class QMenuBar;
 class SerialPort;
 struct DownloadRequest;
+struct UploadRequest;
 
 class CTerminalDlg : public QWidget {
     Q_OBJECT
@@ -78,8 +80,12 @@ public:
     bool RunChannelSelection(ChannelSelectionModel& model);
     void OpenScanDialog();
     void CloseScanDialog();
+    void OpenWaitStartDialog();
+    void CloseWaitStartDialog();
     bool RunDownloadDialog(DownloadRequest& request);
     bool AskProgramName(const std::string& title, std::string& name);
+    bool RunUploadDialog(UploadRequest& request);
+    bool AskPOrTKey(char& key);
     void EndProgram();
 
     // A text colour the user chose for a window (the colour dialog's OK): set
@@ -107,6 +113,7 @@ public:
     QGroupBox* StatusGroup() const { return statusGroup_; }
     QGroupBox* CommGroup() const { return commGroup_; }
     CScan_SubModulesDlg* ScanDialog() const { return scanDialog_; }
+    CWait_download_start_dlg* WaitStartDialog() const { return waitStartDialog_; }
     const TextWindowTrimmer& StatusTrimmer() const { return statusTrim_; }
     const TextWindowTrimmer& CommTrimmer() const { return commTrim_; }
 
@@ -156,6 +163,7 @@ private:
     C_EditCtrl* status_ = nullptr;
     C_EditCtrl* comm_ = nullptr;
     QPointer<CScan_SubModulesDlg> scanDialog_;
+    QPointer<CWait_download_start_dlg> waitStartDialog_;
 
     TextWindowTrimmer statusTrim_{kStatusLimit, kStatusCutLine};
     TextWindowTrimmer commTrim_{kCommLimit, kCommCutLine};

@@ -26,4 +26,8 @@ bool QtTerminalView::RunDownloadDialog(DownloadRequest& request) { return window
 bool QtTerminalView::AskProgramName(const std::string& title, std::string& name) {
     return window_.AskProgramName(title, name);
 }
+bool QtTerminalView::RunUploadDialog(UploadRequest& request) { return window_.RunUploadDialog(request); }
+bool QtTerminalView::AskPOrTKey(char& key) { return window_.AskPOrTKey(key); }
+void QtTerminalView::OpenWaitStartDialog() { window_.OpenWaitStartDialog(); }
+void QtTerminalView::CloseWaitStartDialog() { window_.CloseWaitStartDialog(); }
 void QtTerminalView::EndProgram() { window_.EndProgram(); }

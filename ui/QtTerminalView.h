@@ -29,6 +29,10 @@ public:
     void CloseScanDialog() override;
     bool RunDownloadDialog(DownloadRequest& request) override;
     bool AskProgramName(const std::string& title, std::string& name) override;
+    bool RunUploadDialog(UploadRequest& request) override;
+    bool AskPOrTKey(char& key) override;
+    void OpenWaitStartDialog() override;
+    void CloseWaitStartDialog() override;
     void EndProgram() override;
 
 private:

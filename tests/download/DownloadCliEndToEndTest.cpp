@@ -60,6 +60,56 @@ TEST_F(DownloadCliEndToEndTest, EachLineProtocolCompletesAgainstItsMachine) {
     }
 }
 
+TEST_F(DownloadCliEndToEndTest, TheSampleProgramOfEachTypeReachesItsMachine) {
+    const fs::path examples = fs::path(KOVA_SOURCE_DIR) / "examples";
+    struct Case {
+        int channel;
+        const char* type;
+        const char* file;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {1, "DYNA/PERT", "DYNAPERT.NCD", "Downloading ... (DYNAPERT.NCD)"},
+        {2, "PANASERT/RS232", "PNSRS232.NCD", "Downloading ... (PNSRS232.NCD)"},
+        {3, "PANASERT/TTY", "PNSTTY.NCD", "Downloading ... (PNSTTY.NCD)"},
+        {4, "CITIZEN/M10", "CITIZEN.NCD", "Downloading ... (CITIZEN.NCD)"},
+        {5, "TDK/VC5A", "TDKVC5A.NCD", "Downloading ... (TDKVC5A.NCD)"},
+        {6, "TDK/VC5", "TDKVC5.NCD", "Downloading ... (TDKVC5.NCD)"},
+        {7, "UNIVERSAL", "UNIVERSAL.NCD", "Downloading ... (UNIVERSAL.NCD)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        const std::string serial = "00000000000" + std::to_string(c.channel);
+        ASSERT_EQ(Cli("channel set " + std::to_string(c.channel) + " --type " + c.type + " SubSerial=" + serial)
+                      .exitCode,
+                  0);
+        CliResult result =
+            Cli(Port() + "download --channel " + std::to_string(c.channel) + " " + (examples / c.file).string());
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE(result.err.find(c.shown), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("Downloading complete.\n"), std::string::npos) << result.err;
+    }
+    // What the list of a machine with a program store shows now.
+    CliResult list = Cli(Port() + "list --channel 7");
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_NE(list.out.find("8\tUNIVERSAL.NCD"), std::string::npos) << list.out;
+}
+
+class DownloadStartEndToEndTest : public DownloadCliEndToEndTest {
+protected:
+    // A TDK/VC5A whose operator never presses start.
+    DownloadStartEndToEndTest() { simArgs_ = {"--no-start", "000000000005"}; }
+};
+
+TEST_F(DownloadStartEndToEndTest, StartPressesTheButtonOfTheWaitingDownload) {
+    ASSERT_EQ(Cli("channel set 5 --type TDK/VC5A SubSerial=000000000005").exitCode, 0);
+    const std::string file = Nc("P.NCD", "N1 X1 Y1 P1 M1\r\nN2 X2\r\n");
+    CliResult result = Cli(Port() + "download --channel 5 --start " + file);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("Waiting for start signal."), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Downloading complete."), std::string::npos) << result.err;
+}
+
 TEST_F(DownloadCliEndToEndTest, FilesGoInTheOrderGivenAndAMissingOneFailsTheCommand) {
     ASSERT_EQ(Cli("channel set 3 --type PANASERT/TTY SubSerial=000000000003").exitCode, 0);
     const std::string a = Nc("A.NCD", "N001\r\n");

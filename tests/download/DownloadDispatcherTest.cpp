@@ -138,7 +138,8 @@ TEST_F(DownloadDispatcherTest, DispatcherConnectsFirstWhenNeeded) {
 }
 
 TEST_F(DownloadDispatcherTest, TypesWithoutADownloadJobAreRefused) {
-    StoreChannel(4, "000000000004", "CITIZEN/M10");
+    // A record written by another program can name a type this one does not know.
+    StoreChannel(4, "000000000004", "VCD-1");
     WriteNc("A.NCD", "N001\r\n");
     // Taken first: a file that cannot be read is reported as such before the type is refused.
     Choose({"A.NCD", "MISSING.NCD"});

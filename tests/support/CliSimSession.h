@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/KovaCliRun.h"
 #include "support/TempFolder.h"
@@ -37,10 +38,12 @@ protected:
         setenv("XDG_CONFIG_HOME", (temp_ / "config").c_str(), 1);
         link_ = temp_ / "trx";
 
-        std::string sim = (buildDir_ / "sim" / "kova-sim").string();
-        std::string linkArg = link_.string();
-        char* argv[] = {sim.data(), const_cast<char*>("--link"), linkArg.data(), nullptr};
-        ASSERT_EQ(posix_spawn(&simPid_, sim.c_str(), nullptr, nullptr, argv, environ), 0);
+        std::vector<std::string> words = {(buildDir_ / "sim" / "kova-sim").string(), "--link", link_.string()};
+        words.insert(words.end(), simArgs_.begin(), simArgs_.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        ASSERT_EQ(posix_spawn(&simPid_, argv[0], nullptr, nullptr, argv.data(), environ), 0);
         // The simulator makes the link once its pseudo-terminal is ready.
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
@@ -74,6 +77,8 @@ protected:
     // The global options that point kova-cli at the simulator, in English.
     std::string Port() const { return "--port " + link_.string() + " --lang 0 "; }
 
+    // Further kova-sim options (set before SetUp).
+    std::vector<std::string> simArgs_;
     std::filesystem::path buildDir_;
     std::filesystem::path temp_;
     std::filesystem::path link_;

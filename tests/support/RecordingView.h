@@ -9,6 +9,7 @@
 #include "engine/DownloadRequest.h"
 #include "engine/TerminalView.h"
 #include "engine/TransferMeter.h"
+#include "engine/UploadRequest.h"
 #include "link/ChannelSelectionModel.h"
 
 class RecordingView : public TerminalView {
@@ -69,6 +70,24 @@ public:
         name = *ProgramNameAnswer;
         return true;
     }
+    bool RunUploadDialog(UploadRequest& request) override {
+        ++UploadDialogs;
+        LastUploadRequest = request;
+        if (UploadAnswer.Files.empty()) return false;
+        request.TransferFolder = UploadAnswer.TransferFolder;
+        request.Files = UploadAnswer.Files;
+        return true;
+    }
+    bool AskPOrTKey(char& key) override {
+        ++KeyPrompts;
+        key = KeyAnswer;
+        return KeyAnswer != 0;
+    }
+    void OpenWaitStartDialog() override {
+        WaitStartDialogOpen = true;
+        ++WaitStartDialogs;
+    }
+    void CloseWaitStartDialog() override { WaitStartDialogOpen = false; }
     void EndProgram() override { Ended = true; }
 
     bool HasStatus(const std::string& fragment) const {
@@ -99,5 +118,12 @@ public:
     DownloadRequest DownloadAnswer;   // no files: the dialog is cancelled
     std::vector<std::string> ProgramNameTitles;
     std::optional<std::string> ProgramNameAnswer;   // none: the prompt is declined
+    int UploadDialogs = 0;
+    UploadRequest LastUploadRequest;
+    UploadRequest UploadAnswer;       // no files: the dialog is cancelled
+    int KeyPrompts = 0;
+    char KeyAnswer = 'P';             // 0: the P-or-T prompt is cancelled
+    bool WaitStartDialogOpen = false;
+    int WaitStartDialogs = 0;
     bool Ended = false;
 };

@@ -43,7 +43,7 @@ DownloadDialogModel::DownloadDialogModel(ChannelConfig& channel, const McProgram
       mcPrograms_(mcPrograms),
       text_(std::move(text)),
       status_(std::move(status)),
-      save_(std::move(save)),
+      folder_(channel, std::move(save)),
       // The system program form always sends one file.
       programNames_(request.ShowProgramNames && !request.SystemProgram),
       system_(request.SystemProgram) {}
@@ -54,7 +54,7 @@ void DownloadDialogModel::Initialize() {
     }
     int preselected = PreselectedDelayBits();
     sysDelayBits_ = system_ && preselected >= 0 ? std::to_string(preselected) : std::string();
-    pathPattern_ = JoinPath(channel_.NcdFileFolder, filePattern_);
+    folder_.Reset();
     ReadList();
 }
 
@@ -87,8 +87,6 @@ std::string DownloadDialogModel::CellText(int row, ColumnKind column) const {
     return {};
 }
 
-std::string DownloadDialogModel::CurrentFolder() const { return FolderOfPath(pathPattern_); }
-
 std::vector<std::string> DownloadDialogModel::DelayBitChoices() {
     std::vector<std::string> choices;
     for (int bits = 0; bits <= kMaxDelayBits; ++bits) choices.push_back(std::to_string(bits));
@@ -111,7 +109,7 @@ std::string DownloadDialogModel::MachineName(const std::string& text) const {
 void DownloadDialogModel::ReadList() {
     status_(text_(Msg::ReadingPcFileList));
     TransferItemList files;
-    ListPcFiles(pathPattern_, files);
+    ListPcFiles(folder_.PathPattern(), files);
     rows_.clear();
     for (TransferItem& item : files) {
         Row row;
@@ -142,8 +140,7 @@ void DownloadDialogModel::ComputeRemarks(Row& row) const {
 
 void DownloadDialogModel::Recompute() {
     for (Row& row : rows_) ComputeRemarks(row);
-    // Folders on this system differ by case, so the comparison keeps it.
-    buttons_.ChangeFolder = CleanFolderText(CurrentFolder()) != CleanFolderText(channel_.NcdFileFolder);
+    buttons_.ChangeFolder = folder_.DiffersFromChannel();
     int selected = SelectedCount();
     buttons_.QuickView = selected == 1;
     if (programNames_) {
@@ -271,47 +268,23 @@ void DownloadDialogModel::CancelRename() { renameRow_ = -1; }
 
 // ---- path and folders -------------------------------------------------------------------
 
-std::string DownloadDialogModel::PathForText(const std::string& text) const {
-    std::string path = Trimmed(text);
-    std::error_code error;
-    if (!path.empty() && std::filesystem::is_directory(path, error)) {
-        return JoinPath(CleanFolderText(path), filePattern_);
-    }
-    // A pattern without a folder ("*.NCD") means the channel's folder, never the
-    // program's working folder: the list, what OK hands back and what "Change
-    // folder of channel" saves must all name the same folder.
-    if (path.empty()) return JoinPath(channel_.NcdFileFolder, filePattern_);
-    if (FolderOfPath(path).empty()) return JoinPath(channel_.NcdFileFolder, path);
-    return path;
-}
-
 bool DownloadDialogModel::ApplyPathEdit(const std::string& text) {
-    std::string path = PathForText(text);
-    if (path == pathPattern_) return false;
-    pathPattern_ = path;
+    if (!folder_.ApplyPathEdit(text)) return false;
     ReadList();
     return true;
 }
 
 void DownloadDialogModel::Refresh(const std::string& text) {
-    pathPattern_ = PathForText(text);
+    folder_.Refresh(text);
     ReadList();
 }
 
 void DownloadDialogModel::FolderChosen(const std::string& folder) {
-    std::string cleaned = CleanFolderText(folder);
-    if (cleaned.empty() || cleaned == CleanFolderText(CurrentFolder())) return;
-    pathPattern_ = JoinPath(cleaned, filePattern_);
-    ReadList();
+    if (folder_.FolderChosen(folder)) ReadList();
 }
 
 void DownloadDialogModel::FileOpenDone(const std::string& chosenPath) {
-    std::string folder;
-    std::string file;
-    SplitPath(chosenPath, folder, file);
-    if (!file.empty() && !folder.empty() && CleanFolderText(folder) != CleanFolderText(CurrentFolder())) {
-        pathPattern_ = JoinPath(CleanFolderText(folder), filePattern_);
-    }
+    std::string file = folder_.FileOpenDone(chosenPath);
     ReadList();
     if (file.empty()) return;
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
@@ -324,8 +297,7 @@ void DownloadDialogModel::FileOpenDone(const std::string& chosenPath) {
 }
 
 void DownloadDialogModel::ChangeFolderOfChannel() {
-    channel_.NcdFileFolder = CleanFolderText(CurrentFolder());
-    save_(channel_);
+    folder_.ChangeFolderOfChannel();
     Recompute();
 }
 

@@ -23,6 +23,7 @@
 #include "engine/DownloadRequest.h"
 #include "engine/McProgramEntry.h"
 #include "lang/Msg.h"
+#include "ui/models/TransferFolderModel.h"
 
 class DownloadDialogModel {
 public:
@@ -83,10 +84,10 @@ public:
     // Grows each time the list is read again (the rows are new then).
     int ListVersion() const { return listVersion_; }
 
-    const std::string& PathPattern() const { return pathPattern_; }
-    const std::string& FilePattern() const { return filePattern_; }
+    const std::string& PathPattern() const { return folder_.PathPattern(); }
+    const std::string& FilePattern() const { return folder_.FilePattern(); }
     // The folder the list shows: the folder part of the path.
-    std::string CurrentFolder() const;
+    std::string CurrentFolder() const { return folder_.CurrentFolder(); }
 
     // The system form's delay bits: "0" to "200", and which is preselected
     // (35 for UNIVERSAL and TDK/VC5, else none: -1).
@@ -149,7 +150,7 @@ public:
     // true when there is something to send and the dialog may end with OK.
     bool Download(DownloadRequest& request) const;
 
-    static constexpr const char* kDefaultFilePattern = "*.*";
+    static constexpr const char* kDefaultFilePattern = TransferFolderModel::kDefaultFilePattern;
 
 private:
     void ReadList();
@@ -159,19 +160,16 @@ private:
     int SelectedCount() const;
     std::vector<int> TargetRows() const;
     bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
-    std::string PathForText(const std::string& text) const;
 
     ChannelConfig& channel_;
     const McProgramEntryList& mcPrograms_;
     TextOf text_;
     ShowStatus status_;
-    SaveChannel save_;
+    TransferFolderModel folder_;
 
     bool programNames_ = false;
     bool system_ = false;
     std::string dialogTitle_;
-    std::string pathPattern_;
-    std::string filePattern_ = kDefaultFilePattern;
     std::string sysDelayBits_;
 
     std::vector<Row> rows_;

@@ -1,0 +1,309 @@
+#include "ui/models/UploadDialogModel.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/PathRules.h"
+
+namespace {
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string Formatted(const char* format, unsigned long long value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+}  // namespace
+
+UploadDialogModel::UploadDialogModel(ChannelConfig& channel, const McProgramEntryList& mcPrograms,
+                                     const UploadRequest& request, TextOf text, ShowStatus status,
+                                     SaveChannel save, AskYesNo ask)
+    : channel_(channel),
+      mcPrograms_(mcPrograms),
+      text_(std::move(text)),
+      status_(std::move(status)),
+      ask_(std::move(ask)),
+      folder_(channel, std::move(save)),
+      machineList_(request.ShowMachineList) {}
+
+void UploadDialogModel::Initialize() {
+    folder_.Reset();
+    ReadList();
+}
+
+std::string UploadDialogModel::FileNameRule(const std::string& text) { return CleanPcFileName(text); }
+
+std::string UploadDialogModel::Caption() const {
+    return text_(machineList_ ? Msg::SelectUploadingProgram : Msg::SetUploadingFileName) + "  (" +
+           text_(Msg::ChannelColumn) + ":" + std::to_string(channel_.Channel) + ", " + channel_.McType + ", " +
+           channel_.McName + ")";
+}
+
+std::vector<UploadDialogModel::Column> UploadDialogModel::Columns() const {
+    std::vector<Column> columns = {{ColumnKind::No, text_(Msg::ColumnNo), 45, true}};
+    if (machineList_) {
+        columns.push_back({ColumnKind::Lines, text_(Msg::ColumnLines), 60, true});
+        columns.push_back({ColumnKind::ProgramName, text_(Msg::ProgramListInMc), 170, false});
+        columns.push_back({ColumnKind::UploadName, text_(Msg::UploadingFileName), 170, false});
+    } else {
+        columns.push_back({ColumnKind::Size, text_(Msg::ColumnSize), 60, true});
+        columns.push_back({ColumnKind::FileName, text_(Msg::FileListInPc), 170, false});
+    }
+    columns.push_back({ColumnKind::Remarks, text_(Msg::ColumnRemarks), 200, false});
+    return columns;
+}
+
+std::string UploadDialogModel::CellText(int row, ColumnKind column) const {
+    if (!ValidRow(row)) return {};
+    const Row& r = rows_[row];
+    switch (column) {
+        case ColumnKind::No: return Formatted("%04llu", static_cast<unsigned long long>(row) + 1);
+        case ColumnKind::Lines: return Formatted("%06llu", static_cast<unsigned long long>(std::max(r.Lines, 0)));
+        case ColumnKind::ProgramName: return r.ProgramName;
+        case ColumnKind::UploadName: return r.UploadName;
+        case ColumnKind::Size: return Formatted("%06llu", r.Size);
+        case ColumnKind::FileName: return r.FileName;
+        case ColumnKind::Remarks: return r.Remarks;
+    }
+    return {};
+}
+
+// ---- the list ----------------------------------------------------------------------
+
+void UploadDialogModel::ReadList() {
+    status_(text_(Msg::ReadingPcFileList));
+    ListPcFiles(folder_.PathPattern(), pcFiles_);
+    rows_.clear();
+    if (machineList_) {
+        for (const McProgramEntry& entry : mcPrograms_) {
+            Row row;
+            row.ProgramName = entry.Name;
+            row.Lines = entry.Steps;
+            rows_.push_back(std::move(row));
+        }
+    } else {
+        for (const TransferItem& file : pcFiles_) {
+            Row row;
+            row.FileName = file.FileName;
+            row.Size = file.Length;
+            rows_.push_back(std::move(row));
+        }
+    }
+    clickedRow_ = -1;
+    clickedColumn_ = -1;
+    renameRow_ = -1;
+    ++listVersion_;
+    Recompute();
+}
+
+std::string UploadDialogModel::QuickViewPath() const {
+    std::vector<int> selected = SelectedRows();
+    int row = selected.size() == 1 ? selected.front() : clickedRow_;
+    if (!ValidRow(row)) return {};
+    if (!machineList_) return JoinPath(CurrentFolder(), rows_[row].FileName);
+    const Row& r = rows_[row];
+    std::string name = r.UploadName.empty() ? FileNameRule(r.ProgramName) : r.UploadName;
+    // The folder's own spelling of the name, which may differ in case.
+    auto file = std::find_if(pcFiles_.begin(), pcFiles_.end(),
+                             [&](const TransferItem& f) { return EqualIgnoringCase(f.FileName, name); });
+    return file == pcFiles_.end() ? std::string() : JoinPath(CurrentFolder(), file->FileName);
+}
+
+bool UploadDialogModel::PcHasFile(const std::string& name) const {
+    return std::any_of(pcFiles_.begin(), pcFiles_.end(),
+                       [&](const TransferItem& file) { return EqualIgnoringCase(file.FileName, name); });
+}
+
+void UploadDialogModel::ComputeRemarks(Row& row) {
+    row.Remarks.clear();
+    if (!machineList_) return;
+    row.UploadName = FileNameRule(row.UploadName);
+    if (!row.UploadName.empty()) {
+        row.Remarks = text_(PcHasFile(row.UploadName) ? Msg::FileOverwrite : Msg::Upload);
+    } else if (PcHasFile(FileNameRule(row.ProgramName))) {
+        row.Remarks = text_(Msg::AlreadyExistOnPc);
+    }
+}
+
+void UploadDialogModel::Recompute() {
+    for (Row& row : rows_) ComputeRemarks(row);
+    buttons_.ChangeFolder = folder_.DiffersFromChannel();
+    buttons_.View = false;
+    if (machineList_) {
+        std::vector<int> selected = SelectedRows();
+        buttons_.Upload =
+            std::any_of(rows_.begin(), rows_.end(), [](const Row& r) { return !r.UploadName.empty(); });
+        buttons_.Rename = selected.size() == 1;
+        buttons_.Deselect = std::any_of(selected.begin(), selected.end(),
+                                        [this](int i) { return !rows_[i].UploadName.empty(); });
+    } else {
+        buttons_.Upload = !uploadFileName_.empty();
+        buttons_.Rename = false;
+        buttons_.Deselect = false;
+    }
+}
+
+// ---- single-name mode ------------------------------------------------------------------
+
+void UploadDialogModel::SetUploadFileName(const std::string& name) {
+    uploadFileName_ = name;
+    Recompute();
+}
+
+// ---- selection and clicks ----------------------------------------------------------------
+
+void UploadDialogModel::SetSelection(const std::vector<int>& rows) {
+    for (Row& row : rows_) row.Selected = false;
+    for (int index : rows) {
+        if (ValidRow(index)) rows_[index].Selected = true;
+    }
+    Recompute();
+}
+
+std::vector<int> UploadDialogModel::SelectedRows() const {
+    std::vector<int> rows;
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        if (rows_[i].Selected) rows.push_back(i);
+    }
+    return rows;
+}
+
+void UploadDialogModel::Click(int row, int column) {
+    clickedRow_ = ValidRow(row) ? row : -1;
+    clickedColumn_ = column;
+    Recompute();
+}
+
+UploadDialogModel::ColumnKind UploadDialogModel::ClickedColumn() const {
+    std::vector<Column> columns = Columns();
+    if (clickedColumn_ < 0 || clickedColumn_ >= static_cast<int>(columns.size())) return ColumnKind::No;
+    return columns[clickedColumn_].Kind;
+}
+
+UploadDialogModel::DoubleClickResult UploadDialogModel::DoubleClick(int row, int column) {
+    Click(row, column);
+    if (clickedRow_ < 0) return DoubleClickResult::Nothing;
+    if (!machineList_) {
+        // Double-clicking a file reuses its name.
+        SetUploadFileName(CellText(clickedRow_, ClickedColumn()));
+        return DoubleClickResult::NameCopied;
+    }
+    switch (ClickedColumn()) {
+        case ColumnKind::ProgramName: Select(); return DoubleClickResult::Selected;
+        case ColumnKind::UploadName: return DoubleClickResult::StartRename;
+        default: return DoubleClickResult::Nothing;
+    }
+}
+
+std::vector<UploadDialogModel::MenuEntry> UploadDialogModel::ContextMenu(int row, int column) {
+    Click(row, column);
+    std::vector<MenuEntry> menu;
+    if (!machineList_ || clickedRow_ < 0) return menu;
+    switch (ClickedColumn()) {
+        case ColumnKind::ProgramName:
+            menu.push_back({text_(Msg::UploadFileNameIsProgramName), Action::Select});
+            break;
+        case ColumnKind::UploadName:
+            if (buttons_.Deselect) menu.push_back({text_(Msg::Deselect), Action::Deselect});
+            menu.push_back({text_(Msg::UploadingFileNameChange), Action::Rename});
+            break;
+        default: break;
+    }
+    return menu;
+}
+
+void UploadDialogModel::Select() {
+    if (!machineList_ || clickedRow_ < 0) return;
+    rows_[clickedRow_].UploadName = FileNameRule(rows_[clickedRow_].ProgramName);
+    Recompute();
+}
+
+void UploadDialogModel::Deselect() {
+    if (!machineList_) return;
+    for (Row& row : rows_) {
+        if (row.Selected) row.UploadName.clear();
+    }
+    Recompute();
+}
+
+// ---- renaming in place ---------------------------------------------------------------------
+
+bool UploadDialogModel::BeginRename(int& row, std::string& text) {
+    if (!machineList_ || clickedRow_ < 0) return false;
+    renameRow_ = clickedRow_;
+    row = renameRow_;
+    text = rows_[renameRow_].UploadName;
+    return true;
+}
+
+void UploadDialogModel::CommitRename(const std::string& text) {
+    if (!ValidRow(renameRow_)) return;
+    Row& row = rows_[renameRow_];
+    renameRow_ = -1;
+    if (text == row.UploadName) return;
+    row.UploadName = text;
+    Recompute();
+}
+
+void UploadDialogModel::CancelRename() { renameRow_ = -1; }
+
+// ---- folders ------------------------------------------------------------------------------------
+
+bool UploadDialogModel::ApplyPathEdit(const std::string& text) {
+    if (!folder_.ApplyPathEdit(text)) return false;
+    ReadList();
+    return true;
+}
+
+void UploadDialogModel::Refresh(const std::string& text) {
+    folder_.Refresh(text);
+    ReadList();
+}
+
+void UploadDialogModel::FolderChosen(const std::string& folder) {
+    if (folder_.FolderChosen(folder)) ReadList();
+}
+
+void UploadDialogModel::FileOpenDone(const std::string& chosenPath) {
+    std::string file = folder_.FileOpenDone(chosenPath);
+    ReadList();
+    // A file chosen in single-name mode is the name to save under.
+    if (!machineList_ && !file.empty()) SetUploadFileName(file);
+}
+
+void UploadDialogModel::ChangeFolderOfChannel() {
+    folder_.ChangeFolderOfChannel();
+    Recompute();
+}
+
+// ---- OK -------------------------------------------------------------------------------------------
+
+bool UploadDialogModel::Upload(UploadRequest& request) {
+    // The folder is read again: a file may have appeared since it was listed.
+    ListPcFiles(folder_.PathPattern(), pcFiles_);
+    request.TransferFolder = CleanFolderText(CurrentFolder());
+    request.Files.clear();
+    if (machineList_) {
+        for (Row& row : rows_) {
+            ComputeRemarks(row);
+            if (!row.UploadName.empty()) {
+                request.Files.push_back({row.UploadName, static_cast<uint64_t>(std::max(row.Lines, 0)), row.ProgramName});
+            }
+        }
+        Recompute();
+        return !request.Files.empty();
+    }
+    std::string name = FileNameRule(uploadFileName_);
+    if (name.empty()) return false;
+    if (PcHasFile(name) && !ask_(text_(Msg::OverwriteQuestion))) return false;
+    uploadFileName_ = name;
+    request.Files.push_back({name, 0, ""});
+    Recompute();
+    return true;
+}
