@@ -58,15 +58,18 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             endSent_ = false;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted);
             State = 10;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
-        case 10:
-            if (!AwaitQuietLine(event, kQuietMs, 20)) return 0;
+        case 10: {
+            // A line that never goes quiet fails the file instead of waiting for ever.
+            int quiet = AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs);
+            if (quiet == 0 || State != 20) return quiet;
             T.SendLine.clear();
             T.LastControlByte = 0;
             T.ShowStatus(T.Text(Msg::WaitingForProgramDownload) + " (" + T.CurrentItem.FileName + ")", 1);
             return 0;   // the machine's request has no time limit
+        }
 
         case 20:
             if (static_cast<uint8_t>(T.LastControlByte) != ControlByte::Xon) return 0;

@@ -70,10 +70,10 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
             headerSeen_ = false;
             T.StatusFlags |= Status::EchoTransmitted;
             State = 10;
-            ArmTimeout(kQuietMs);
+            BeginQuietWait(kQuietMs);
             return 0;
 
-        case 10: return AwaitQuietLine(event, kQuietMs, 20);
+        case 10: return AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs);
 
         case 20:
             if (!SendByte(SubModuleCommand::DropPendingOutput)) return 1;
