@@ -33,7 +33,38 @@ const char* AnswerName(MessageBoxAnswer answer) {
 ConsoleView::ConsoleView(std::ostream& out, std::ostream& err, bool answerYes, const std::string& commFile)
     : out_(out), err_(err), answerYes_(answerYes), commFile_(commFile) {}
 
+ConsoleView::~ConsoleView() {
+    // The shell's prompt must not land on the progress line.
+    if (progressShown_) err_ << std::endl;
+}
+
+void ConsoleView::ClearProgressLine() {
+    if (!progressShown_) return;
+    err_ << "\r\x1b[K";
+    progressShown_ = false;
+}
+
+void ConsoleView::SetTransferFigures(const TransferFigures& figures) {
+    std::string text = figures.Text(sizeWord_, linesWord_);
+    if (progressTerminal_) {
+        err_ << '\r' << text << "\x1b[K" << std::flush;
+        progressShown_ = true;
+        return;
+    }
+    // A log gets a line now and then, and one when a file is through.
+    if (figures.ElapsedMs < lastElapsedMs_) nextPlainMs_ = 0;   // a new selection
+    lastElapsedMs_ = figures.ElapsedMs;
+    bool fileDone = figures.FileBytes > 0 && figures.FileDone >= figures.FileBytes;
+    bool justDone = fileDone && !fileWasDone_;
+    fileWasDone_ = fileDone;
+    if (nextPlainMs_ == 0) nextPlainMs_ = figures.ElapsedMs + kPlainFiguresEveryMs;
+    if (!justDone && figures.ElapsedMs < nextPlainMs_) return;
+    nextPlainMs_ = figures.ElapsedMs + kPlainFiguresEveryMs;
+    err_ << text << std::endl;
+}
+
 void ConsoleView::AppendStatusLine(const std::string& raw) {
+    ClearProgressLine();
     // File, program and channel names in an entry must not break it into lines.
     const std::string line = EscapedText(raw);
     err_ << line << std::endl;
@@ -87,6 +118,7 @@ MessageBoxAnswer ConsoleView::AskMessageBox(const std::string& text, MessageBoxK
         // Nobody can replug a cable for a script.
         case MessageBoxKind::RetryCancel: answer = MessageBoxAnswer::Cancel; break;
     }
+    ClearProgressLine();
     err_ << (kind == MessageBoxKind::Ok ? "!! " : "?? ") << EscapedText(text) << " [" << AnswerName(answer) << "]" << std::endl;
     return answer;
 }
@@ -97,6 +129,7 @@ bool ConsoleView::RunChannelSelection(ChannelSelectionModel& model) {
     }
     bool chosen = channelAnswer_ > 0 && model.SelectedRow() >= 0 &&
                   model.Rows()[model.SelectedRow()].Channel == channelAnswer_ && model.Accept();
+    ClearProgressLine();
     err_ << "?? " << model.Title() << " [" << (chosen ? std::to_string(channelAnswer_) : std::string("Cancel"))
          << "]" << std::endl;
     return chosen;
@@ -114,6 +147,7 @@ bool ConsoleView::RunDownloadDialog(DownloadRequest& request) {
 }
 
 bool ConsoleView::AskProgramName(const std::string& title, std::string& name) {
+    ClearProgressLine();
     err_ << "?? " << title << " [" << (programNameAnswer_ ? *programNameAnswer_ : std::string("Cancel")) << "]"
          << std::endl;
     if (!programNameAnswer_) return false;

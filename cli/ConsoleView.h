@@ -4,6 +4,9 @@
 // ("?? " for a question, "!! " for a notice) with the answer the options give,
 // and the channel selection is answered with the channel of --channel. The
 // communication window's text goes to the --comm file when one is given.
+// A running transfer's figures are one line that rewrites itself when standard
+// error is a terminal, and a plain line every few seconds (and at the end of
+// each file) otherwise.
 
 #include <fstream>
 #include <functional>
@@ -14,11 +17,23 @@
 #include "engine/DownloadRequest.h"
 #include "engine/UploadRequest.h"
 #include "engine/TerminalView.h"
+#include "engine/TransferMeter.h"
 
 class ConsoleView : public TerminalView {
 public:
     // `commFile`: "" for none, "-" for `err`, else a file to append to.
     ConsoleView(std::ostream& out, std::ostream& err, bool answerYes, const std::string& commFile);
+    ~ConsoleView() override;
+
+    // Standard error is a terminal: the figures rewrite one line.
+    void SetProgressOnTerminal(bool terminal) { progressTerminal_ = terminal; }
+    // The words the figures are labelled with, from the text table.
+    void SetFigureWords(std::string sizeWord, std::string linesWord) {
+        sizeWord_ = std::move(sizeWord);
+        linesWord_ = std::move(linesWord);
+    }
+    // Plain figure lines while a file runs come at most this often.
+    static constexpr uint64_t kPlainFiguresEveryMs = 5000;
 
     // The channel the selection is answered with; 0 cancels it.
     void SetChannelAnswer(int channel) { channelAnswer_ = channel; }
@@ -38,6 +53,7 @@ public:
     void SetFileProgress(int, int) override {}
     void SetTotalProgress(int, int) override {}
     void SetTimeText(const std::string&) override {}
+    void SetTransferFigures(const TransferFigures& figures) override;
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override;
     bool RunChannelSelection(ChannelSelectionModel& model) override;
     void OpenScanDialog() override { scanOpen_ = true; }
@@ -71,6 +87,8 @@ public:
 
 private:
     std::ostream* Comm();
+    // Takes a rewritten progress line off the terminal before other output.
+    void ClearProgressLine();
 
     std::ostream& out_;
     std::ostream& err_;
@@ -83,6 +101,13 @@ private:
     bool ended_ = false;
     DownloadRequest downloadAnswer_;
     std::optional<std::string> programNameAnswer_;
+    bool progressTerminal_ = false;
+    bool progressShown_ = false;
+    std::string sizeWord_ = "Size";
+    std::string linesWord_ = "Lines";
+    uint64_t nextPlainMs_ = 0;
+    uint64_t lastElapsedMs_ = 0;
+    bool fileWasDone_ = false;
     UploadRequest uploadAnswer_;
     std::string overwriteQuestion_;
     std::optional<char> keyAnswer_;

@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <iostream>
+#include <unistd.h>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -106,6 +108,8 @@ LinkSession::LinkSession(CliContext& context)
         [&err](const std::string& text) { err << "kova-cli: " + text + "\n" << std::flush; });
     terminal_->Journal.SetJournal(journal_.get());
     if (const passwd* user = getpwuid(getuid()); user != nullptr) terminal_->Journal.PcUser = user->pw_name;
+    view_.SetFigureWords(terminal_->Text(Msg::ColumnSize), terminal_->Text(Msg::ColumnLines));
+    view_.SetProgressOnTerminal(&context.Err == &std::cerr && isatty(STDERR_FILENO) == 1);
     jobs_ = std::make_unique<LinkJobs>(AddLinkJobs(*terminal_));
     // As the window does at start: the pacing and modem-status timer runs all the time.
     loop_->SetTimer(kTimerPacing, 1000);

@@ -61,12 +61,15 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             BeginQuietWait(kQuietMs);
             return 0;
 
-        case 10:
-            if (int result = AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs); State != 20) return result;
+        case 10: {
+            // A line that never goes quiet fails the file instead of waiting for ever.
+            int quiet = AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs);
+            if (quiet == 0 || State != 20) return quiet;
             T.SendLine.clear();
             T.LastControlByte = 0;
             T.ShowStatus(T.Text(Msg::WaitingForProgramDownload) + " (" + T.CurrentItem.FileName + ")", 1);
             return 0;   // the machine's request has no time limit
+        }
 
         case 20:
             if (static_cast<uint8_t>(T.LastControlByte) != ControlByte::Xon) return 0;

@@ -116,6 +116,11 @@ bool DownloadJob::QueueNuls(int count) {
     return true;
 }
 
+bool DownloadJob::Nudge() {
+    ++T.Progress.Nudges;
+    return SendByte(ControlByte::Nul);
+}
+
 bool DownloadJob::SendEchoed(uint8_t byte) { return SendByte(T.ExpectEcho(byte)); }
 
 int DownloadJob::SendEchoedAndWait(uint8_t byte, uint32_t waitMs, int next) {

@@ -45,6 +45,8 @@ protected:
     // Queues `count` NULs (the leader some machines need before a line)
     // without starting the pump; false when the queue refused one.
     bool QueueNuls(int count);
+    // One NUL into a line that has gone quiet, counted in the transfer's figures.
+    bool Nudge();
     // Queues a single-byte command that the sub module echoes, recorded with
     // ExpectEcho first.
     bool SendEchoed(uint8_t byte);

@@ -100,7 +100,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) {
                 if (++Retries < kMaxEchoWaits) {
                     ArmTimeout(kEchoWaitMs);
-                    return SendByte(ControlByte::Nul) ? 0 : 1;   // a nudge
+                    return Nudge() ? 0 : 1;
                 }
                 T.QueueByte(ControlByte::Etx, false);
                 return FailWith(Msg::NoResponseFromMc);

@@ -41,6 +41,7 @@ int PanasertRs232DownloadJob::CheckAnswer() {
         return FailWith(Msg::DownloadCanceledByTransferError);
     }
     ArmTimeout(kReplyWaitMs);
+    ++T.Progress.Retries;
     bool sent = (valid && command == "A1") ? Send(lastFrame_) : SendControlFrame("A1", errorCode);
     return sent ? 0 : 1;
 }

@@ -161,10 +161,57 @@ std::string MinutesSeconds(int64_t seconds) {
 }
 }  // namespace
 
+TransferSample Terminal::CurrentSample() const {
+    TransferSample s;
+    s.NowMs = Loop.NowMs();
+    s.StartMs = Progress.StartClockMs;
+    s.Upload = (StatusFlags & Status::UploadTime) != 0;
+    s.LineBytes = s.Upload ? RxTotal : TxTotal;
+    s.ReceivedLines = RxLines;
+    if (!s.Upload && (StatusFlags & Status::FileBufferLoaded) && FileBuffer) {
+        s.Buffer = FileBuffer.get();
+        s.Size = FileSize;
+        s.Offset = FileOffset;
+    }
+    s.FileName = CurrentItem.FileName;
+    s.FileDone = Progress.FileDone;
+    s.FileBytes = Progress.FileBytes;
+    s.TotalDone = Progress.TotalDone;
+    s.TotalBytes = Progress.TotalBytes;
+    s.Retries = Progress.Retries;
+    s.Nudges = Progress.Nudges;
+    return s;
+}
+
+void Terminal::SampleTransfer() {
+    if (Progress.LastShownSecond < 0) {
+        // The dispatcher set up a new selection: its counts start at nothing.
+        Progress.Retries = 0;
+        Progress.Nudges = 0;
+        Meter.Begin(CurrentSample());
+        return;
+    }
+    Meter.Sample(CurrentSample());
+}
+
+void Terminal::PublishFigures(bool due) {
+    const TransferFigures& f = Meter.Figures();
+    uint64_t now = Loop.NowMs();
+    // A few times a second while bytes move, and the end of a file at once.
+    constexpr uint64_t kFiguresEveryMs = 250;
+    bool fileDone = f.FileBytes > 0 && f.FileDone >= f.FileBytes;
+    if (!due && !fileDone && now < figuresShownMs_ + kFiguresEveryMs) return;
+    figuresShownMs_ = now;
+    View.SetTransferFigures(f);
+}
+
 void Terminal::ShowTime(bool withRemaining) {
     uint64_t now = Loop.NowMs();
     int64_t elapsed = now >= Progress.StartClockMs ? static_cast<int64_t>(now - Progress.StartClockMs) : 0;
-    if (elapsed / 1000 == Progress.LastShownSecond) return;
+    SampleTransfer();
+    bool secondChanged = elapsed / 1000 != Progress.LastShownSecond;
+    PublishFigures(secondChanged);
+    if (!secondChanged) return;
     Progress.LastShownSecond = elapsed / 1000;
     std::string remaining = "??:??";
     if (withRemaining) {

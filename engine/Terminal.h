@@ -18,6 +18,7 @@
 #include "engine/HostModuleInfo.h"
 #include "engine/SubModuleInfo.h"
 #include "engine/TransferRecorder.h"
+#include "engine/TransferMeter.h"
 #include "engine/TxRing.h"
 #include "serial/SerialPort.h"
 
@@ -34,7 +35,9 @@ struct TransferProgress {
     int64_t FileBytes = 0;       // current file
     int64_t FileDone = 0;
     uint64_t StartClockMs = 0;
-    int64_t LastShownSecond = -1;
+    int64_t LastShownSecond = -1;   // -1: a new transfer starts (its figures too)
+    int Retries = 0;                // lines or frames sent again
+    int Nudges = 0;                 // wake-up bytes sent into a silent line
 };
 
 // A byte count of TransferProgress as a progress bar takes it: clamped to 0 .. INT_MAX.
@@ -171,6 +174,12 @@ public:
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
 
     TransferProgress Progress;
+    // Bytes through the port each way and lines the receive path completed,
+    // since the terminal started; the transfer figures take their differences.
+    uint64_t TxTotal = 0;
+    uint64_t RxTotal = 0;
+    uint64_t RxLines = 0;
+    TransferMeter Meter;
 
     // ---- the file a download sends, and the selection it comes from ----
     std::unique_ptr<uint8_t[]> FileBuffer;   // holds FileSize bytes while Status::FileBufferLoaded
@@ -212,6 +221,12 @@ private:
     void OnPacingTimer();
     void ReArmIdleTimer();
     void ShowTime(bool withRemaining);
+    TransferSample CurrentSample() const;
+    // Feeds the figures; a new transfer (LastShownSecond -1) starts them afresh.
+    void SampleTransfer();
+    void PublishFigures(bool due);
+
+    uint64_t figuresShownMs_ = 0;
 
     StatusNumbering statusNumbering_;
     std::vector<std::unique_ptr<Job>> jobs_;

@@ -81,6 +81,7 @@ void Terminal::OnReceived() {
             default: break;
         }
         ++RxByteCount;
+        ++RxTotal;
 
         // Line assembly.
         uint8_t c = byte;
@@ -94,6 +95,7 @@ void Terminal::OnReceived() {
             if (!PartialLine.empty()) {
                 LastReplyLine = PartialLine;
                 StatusFlags |= Status::LineAvailable;
+                ++RxLines;
                 if (LineSink != nullptr) LineSink->push_back({PartialLine, 0});
                 // Jobs that wait for lines get this one before the next byte is read.
                 if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);

@@ -77,6 +77,8 @@ void Terminal::TransmitPump() {
     if (written < 0) written = 0;
     if (written > n) written = n;
     Tx.Advance(written);
+    TxTotal += static_cast<uint64_t>(written);
+    if (written != 0 && (StatusFlags & (Status::DownloadTime | Status::UploadTime))) SampleTransfer();
 
     if (StatusFlags & Status::EchoTransmitted) {
         for (int i = 0; i < written; ++i) View.AppendTransmittedByte(chunk[i]);

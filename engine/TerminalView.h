@@ -9,6 +9,7 @@
 
 class ChannelSelectionModel;
 struct DownloadRequest;
+struct TransferFigures;
 struct UploadRequest;
 
 enum class MessageBoxKind { Ok, OkCancel, YesNo, RetryCancel };
@@ -40,6 +41,8 @@ public:
     virtual void SetFileProgress(int position, int range) = 0;
     virtual void SetTotalProgress(int position, int range) = 0;
     virtual void SetTimeText(const std::string& text) = 0;
+    // The live figures beside the bars (bytes, lines, pace, retries, time left).
+    virtual void SetTransferFigures(const TransferFigures&) {}
 
     // ---- questions and notices ----
     virtual MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) = 0;

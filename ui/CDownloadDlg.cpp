@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr std::size_t kQuickViewLimit = 4u << 20;
 
 QPushButton* MakeButton(const std::string& caption, QWidget* parent) {
     auto* button = new QPushButton(ToQ(caption), parent);
@@ -99,6 +99,12 @@ CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel
         SyncButtons();
     });
     connect(list_, &QTableWidget::itemSelectionChanged, this, &CDownloadDlg::OnSelectionChanged);
+    // Quick View from the keyboard, for every machine type (the menus offer it
+    // only where programs are stored by name).
+    auto* quickView = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quickView, &QShortcut::activated, this, [this] {
+        if (model_.ButtonStates().QuickView) ShowQuickView();
+    });
     connect(list_, &QWidget::customContextMenuRequested, this, &CDownloadDlg::OnContextMenu);
     connect(delayBits_, &QComboBox::currentTextChanged, this,
             [this](const QString& bits) { model_.SetSysDelayBits(ToStd(bits)); });
@@ -219,15 +225,7 @@ void CDownloadDlg::RestorePath() {
 void CDownloadDlg::ShowQuickView() {
     std::string path = model_.QuickViewPath();
     if (path.empty()) return;
-    std::string text;
-    bool cut = false;
-    if (!DownloadDialogModel::LoadViewText(path, kQuickViewLimit, text, cut)) {
-        text = text_(Msg::FileNotOpen);
-    } else if (cut) {
-        text += "\n...";
-    }
-    CQuickViewDlg view(ToQ(text_(Msg::QuickViewTitle) + " - " + path), ToQ(text), this);
-    view.exec();
+    CQuickViewDlg::ShowFile(text_(Msg::QuickViewTitle), path, model_.McType(), text_(Msg::FileNotOpen), this);
 }
 
 void CDownloadDlg::OnFindFolder() {

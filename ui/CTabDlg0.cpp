@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -26,6 +27,7 @@ CTabDlg0::CTabDlg0(Terminal& terminal, SendMessageFn send, QWidget* parent)
       upper_(new QProgressBar(this)),
       lower_(new QProgressBar(this)),
       time_(new C_Static(this)),
+      figures_(new QLabel(this)),
       status_(new C_Static(this)) {
     upper_->setObjectName(QStringLiteral("ctl%1").arg(kUpperBar));
     lower_->setObjectName(QStringLiteral("ctl%1").arg(kLowerBar));
@@ -38,6 +40,9 @@ CTabDlg0::CTabDlg0(Terminal& terminal, SendMessageFn send, QWidget* parent)
     }
     time_->setText(QStringLiteral("00:00 / 00:00"));
     time_->setAlignment(Qt::AlignCenter);
+    figures_->setAlignment(Qt::AlignCenter);
+    figures_->setObjectName(QStringLiteral("transferFigures"));
+    figures_->setTextFormat(Qt::PlainText);
     status_->setFrameShape(QFrame::StyledPanel);
     status_->setFrameShadow(QFrame::Sunken);
     status_->setMinimumHeight(26);
@@ -55,8 +60,9 @@ CTabDlg0::CTabDlg0(Terminal& terminal, SendMessageFn send, QWidget* parent)
     grid->addWidget(upper_, 3, 0, 1, 2);
     grid->addWidget(lower_, 4, 0, 1, 2);
     grid->addWidget(time_, 5, 0, 1, 2);
-    grid->addWidget(status_, 6, 0, 1, 2);
-    grid->setRowStretch(7, 1);
+    grid->addWidget(figures_, 6, 0, 1, 2);
+    grid->addWidget(status_, 7, 0, 1, 2);
+    grid->setRowStretch(8, 1);
     grid->setColumnMinimumWidth(0, 220);
     grid->setColumnMinimumWidth(1, 220);
 
@@ -119,6 +125,18 @@ void CTabDlg0::SetLowerProgress(int position, int range) {
 }
 
 void CTabDlg0::SetTimeText(const QString& text) { time_->setText(text); }
+
+void CTabDlg0::SetFigures(const TransferFigures& figures) {
+    std::vector<std::string> parts =
+        figures.Parts(terminal_.Text(Msg::ColumnSize), terminal_.Text(Msg::ColumnLines));
+    // The file and the selection on one line, the pace, retries and time left on the next.
+    QString text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i != 0) text += i == 2 ? QStringLiteral("\n") : QStringLiteral("    ");
+        text += ToQ(parts[i]);
+    }
+    figures_->setText(text);
+}
 
 void CTabDlg0::StartEntry() { send_(WindowMsg::ShowStatus, 0, 1); }
 

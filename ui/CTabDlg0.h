@@ -10,6 +10,8 @@
 #include "ui/models/ProgramPageModel.h"
 
 class C_Static;
+class QLabel;
+struct TransferFigures;
 class QProgressBar;
 class QPushButton;
 class Terminal;
@@ -41,6 +43,8 @@ public:
     void SetUpperProgress(int position, int range);
     void SetLowerProgress(int position, int range);
     void SetTimeText(const QString& text);
+    // The live figures of the running transfer, under the time label.
+    void SetFigures(const TransferFigures& figures);
 
     // The page's last view of its controls (what Refresh applied).
     const ProgramPageView& View() const { return view_; }
@@ -53,6 +57,7 @@ public:
     QProgressBar* UpperBar() const { return upper_; }
     QProgressBar* LowerBar() const { return lower_; }
     C_Static* TimeLabel() const { return time_; }
+    QLabel* FiguresLabel() const { return figures_; }
     C_Static* StatusLine() const { return status_; }
 
     // The button commands, also reached by F2, F3, F4, Alt+S and Ctrl+C.
@@ -79,5 +84,6 @@ private:
     QProgressBar* upper_;
     QProgressBar* lower_;
     C_Static* time_;
+    QLabel* figures_;
     C_Static* status_;
 };

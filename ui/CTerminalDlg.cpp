@@ -374,6 +374,7 @@ void CTerminalDlg::RefreshPortLineDisplay() {
 void CTerminalDlg::SetFileProgress(int position, int range) { page0_->SetLowerProgress(position, range); }
 void CTerminalDlg::SetTotalProgress(int position, int range) { page0_->SetUpperProgress(position, range); }
 void CTerminalDlg::SetTimeText(const std::string& text) { page0_->SetTimeText(ToQ(text)); }
+void CTerminalDlg::SetTransferFigures(const TransferFigures& figures) { page0_->SetFigures(figures); }
 
 // ---- the two text windows ---------------------------------------------------------
 

@@ -89,6 +89,7 @@ public:
     void RefreshPortLineDisplay();
     void SetFileProgress(int position, int range);
     void SetTotalProgress(int position, int range);
+    void SetTransferFigures(const TransferFigures& figures);
     void SetTimeText(const std::string& text);
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind);
     bool RunChannelSelection(ChannelSelectionModel& model);

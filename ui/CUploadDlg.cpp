@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
 #include "ui/CDownloadDlg.h"
+#include "ui/CQuickViewDlg.h"
 #include "ui/QtText.h"
 #include "ui/TransferTable.h"
 
@@ -106,6 +108,9 @@ CUploadDlg::CUploadDlg(UploadDialogModel& model, const UploadDialogModel::TextOf
         SyncButtons();
     });
     connect(list_, &QTableWidget::itemSelectionChanged, this, &CUploadDlg::OnSelectionChanged);
+    // Quick View of the PC file a row stands for, from the keyboard.
+    auto* quickView = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quickView, &QShortcut::activated, this, &CUploadDlg::ShowQuickView);
     connect(list_, &QWidget::customContextMenuRequested, this, &CUploadDlg::OnContextMenu);
     connect(uploadName_, &QLineEdit::textChanged, this, [this](const QString& name) {
         model_.SetUploadFileName(ToStd(name));
@@ -221,6 +226,12 @@ void CUploadDlg::CancelRename() {
     renameEdit_->hide();
     model_.CancelRename();
     list_->setFocus();
+}
+
+void CUploadDlg::ShowQuickView() {
+    std::string path = model_.QuickViewPath();
+    if (path.empty()) return;
+    CQuickViewDlg::ShowFile(text_(Msg::QuickViewTitle), path, model_.McType(), text_(Msg::FileNotOpen), this);
 }
 
 void CUploadDlg::OnUpload() {

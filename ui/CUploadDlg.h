@@ -44,6 +44,8 @@ public:
 
     void RunAction(UploadDialogModel::Action action);
     void StartRename();
+    // Quick View of the PC file of the selected row (nothing when there is none).
+    void ShowQuickView();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

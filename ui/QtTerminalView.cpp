@@ -14,6 +14,7 @@ void QtTerminalView::SetMachineBusy(bool busy) { window_.SetMachineBusy(busy); }
 void QtTerminalView::RefreshPortLineDisplay() { window_.RefreshPortLineDisplay(); }
 void QtTerminalView::SetFileProgress(int position, int range) { window_.SetFileProgress(position, range); }
 void QtTerminalView::SetTotalProgress(int position, int range) { window_.SetTotalProgress(position, range); }
+void QtTerminalView::SetTransferFigures(const TransferFigures& figures) { window_.SetTransferFigures(figures); }
 void QtTerminalView::SetTimeText(const std::string& text) { window_.SetTimeText(text); }
 MessageBoxAnswer QtTerminalView::AskMessageBox(const std::string& text, MessageBoxKind kind) {
     return window_.AskMessageBox(text, kind);

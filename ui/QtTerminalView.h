@@ -22,6 +22,7 @@ public:
     void SetFileProgress(int position, int range) override;
     void SetTotalProgress(int position, int range) override;
     void SetTimeText(const std::string& text) override;
+    void SetTransferFigures(const TransferFigures& figures) override;
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override;
     bool RunChannelSelection(ChannelSelectionModel& model) override;
     void OpenScanDialog() override;

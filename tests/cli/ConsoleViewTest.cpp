@@ -82,3 +82,62 @@ TEST(ConsoleViewTest, ControlBytesInFieldsAndEntriesAreWrittenEscaped)
 }
 
 }  // namespace
+
+namespace {
+
+TransferFigures Figures(uint64_t elapsedMs, int64_t fileDone, int64_t fileBytes) {
+    TransferFigures f;
+    f.ElapsedMs = elapsedMs;
+    f.FileDone = fileDone;
+    f.FileBytes = fileBytes;
+    f.FileLinesDone = fileDone / 10;
+    f.FileLines = fileBytes / 10;
+    f.TotalDone = fileDone;
+    f.TotalBytes = fileBytes;
+    f.TotalLinesDone = fileDone / 10;
+    f.CharsPerSecond = 872.4;
+    f.Retries = 1;
+    f.Nudges = 2;
+    f.SecondsLeft = 75;
+    return f;
+}
+
+TEST(ConsoleViewTest, FiguresOnATerminalRewriteOneLineThatEntriesClearFirst)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    {
+        ConsoleView view(out, err, false, "");
+        view.SetProgressOnTerminal(true);
+        view.SetTransferFigures(Figures(1000, 100, 1000));
+        view.SetTransferFigures(Figures(1250, 200, 1000));
+        view.AppendStatusLine("2> Downloading complete.");
+    }
+    EXPECT_EQ(err.str(),
+              "\rSize 100/1000  Lines 10/100  |  \u03A3 100/1000  10  |  872 cps  |  \u21BB1 \u21AF2  |  -01:15\x1b[K"
+              "\rSize 200/1000  Lines 20/100  |  \u03A3 200/1000  20  |  872 cps  |  \u21BB1 \u21AF2  |  -01:15\x1b[K"
+              "\r\x1b[K2> Downloading complete.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(ConsoleViewTest, FiguresInALogArePlainLinesNowAndThenAndAtEachFilesEnd)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    ConsoleView view(out, err, false, "");
+    view.SetFigureWords("S", "L");
+    for (uint64_t ms = 0; ms <= 12000; ms += 250) view.SetTransferFigures(Figures(ms, 10 + ms / 20, 1000));
+    view.SetTransferFigures(Figures(12100, 1000, 1000));
+    view.SetTransferFigures(Figures(12200, 1000, 1000));   // the same end again: no second line
+    // A new selection counts its own seconds.
+    view.SetTransferFigures(Figures(0, 0, 500));
+    view.SetTransferFigures(Figures(5000, 250, 500));
+    std::istringstream lines(err.str());
+    std::vector<std::string> got;
+    for (std::string line; std::getline(lines, line);) got.push_back(line.substr(0, line.find("  |")));
+    EXPECT_EQ(got, (std::vector<std::string>{"S 260/1000  L 26/100", "S 510/1000  L 51/100",
+                                             "S 1000/1000  L 100/100", "S 250/500  L 25/50"}));
+    EXPECT_EQ(err.str().find('\r'), std::string::npos);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 
 #include "engine/DownloadRequest.h"
 #include "engine/TerminalView.h"
+#include "engine/TransferMeter.h"
 #include "engine/UploadRequest.h"
 #include "link/ChannelSelectionModel.h"
 
@@ -30,6 +31,7 @@ public:
     }
     void SetTotalProgress(int position, int range) override { TotalProgress = {position, range}; }
     void SetTimeText(const std::string& text) override { TimeText = text; }
+    void SetTransferFigures(const TransferFigures& figures) override { Figures.push_back(figures); }
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override {
         Boxes.push_back(text);
         if (!Answers.empty()) {
@@ -113,6 +115,7 @@ public:
     std::vector<std::pair<int, int>> FileProgressSteps;   // every SetFileProgress, in order
     std::pair<int, int> TotalProgress{0, 0};
     std::string TimeText;
+    std::vector<TransferFigures> Figures;
     std::vector<std::string> Boxes;
     std::deque<MessageBoxAnswer> Answers;
     int ChannelSelections = 0;

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include "support/TempFolder.h"
 #include "ui/CDownloadDlg.h"
 #include "ui/CIn_MC_prog_dlg.h"
+#include "ui/CInsertionPlot.h"
 #include "ui/CQuickViewDlg.h"
 #include "ui/QtText.h"
 
@@ -208,14 +210,71 @@ TEST_F(DownloadDialogTest, QuickViewShowsTheFileWithLineNumbers) {
     CDownloadDlg& d = Open("UNIVERSAL", true);
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, CellCenter(0, 2));
     QString shown;
+    std::size_t plotted = 0;
     OnNextModal([&](QWidget* modal) {
         auto* view = qobject_cast<CQuickViewDlg*>(modal);
         if (view) shown = view->Viewer()->toPlainText();
+        if (view && view->Plot()) plotted = view->Plot()->Points().size();
         modal->close();
     });
     d.ShowQuickView();
     EXPECT_EQ(shown, QStringLiteral("N1 X10\nN2 Y20\n"));
+    EXPECT_EQ(plotted, 2u);
     EXPECT_EQ(CQuickViewDlg::LineNumberOf(0), 1);
+}
+
+TEST(CQuickViewDlgTest, TextLineAndPlotPointFollowEachOther) {
+    CQuickViewDlg view(QStringLiteral("view"),
+                       QStringLiteral("%\nN10 X10. Y10.\nN20 X-20. Y15.\nN30 M30\nN40 X40. Y-5.\n%\n"),
+                       NcDialect::ForMachineType("CITIZEN/M10"));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    CInsertionPlot* plot = view.Plot();
+    ASSERT_NE(plot, nullptr);
+    ASSERT_EQ(plot->Points().size(), 3u);
+
+    // The text cursor on a line with a position marks its point; a line without one marks none.
+    view.ShowLine(2);
+    EXPECT_EQ(plot->CurrentPoints(), std::vector<int>{1});
+    view.ShowLine(3);
+    EXPECT_TRUE(plot->CurrentPoints().empty());
+
+    // A click on a point puts the text cursor on its line.
+    QPointF third = plot->ToWidget(40, -5);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, third.toPoint());
+    EXPECT_EQ(view.Viewer()->textCursor().blockNumber(), 4);
+    EXPECT_EQ(plot->CurrentPoints(), std::vector<int>{2});
+
+    // Hovering names the point; the origin is always in the fitted picture.
+    QTest::mouseMove(plot, plot->ToWidget(-20, 15).toPoint());
+    EXPECT_EQ(plot->HoveredPoint(), 1);
+    QPointF origin = plot->ToWidget(0, 0);
+    EXPECT_TRUE(plot->rect().contains(origin.toPoint()));
+
+    // The wheel zooms about the mouse: the point under it stays where it was.
+    QPointF before = plot->ToWidget(10, 10);
+    double scale = plot->Scale();
+    QWheelEvent wheel(before, plot->mapToGlobal(before), {}, QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    EXPECT_NEAR(plot->Scale(), scale * 1.5625, scale * 1e-9);
+    EXPECT_NEAR(plot->ToWidget(10, 10).x(), before.x(), 1e-6);
+    EXPECT_NEAR(plot->ToWidget(10, 10).y(), before.y(), 1e-6);
+
+    // A drag pans by the distance moved.
+    QPoint from(plot->width() / 2, plot->height() / 2);
+    QTest::mousePress(plot, Qt::LeftButton, {}, from);
+    QTest::mouseMove(plot, from + QPoint(30, -20));
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, from + QPoint(30, -20));
+    EXPECT_NEAR(plot->ToWidget(10, 10).x(), before.x() + 30, 1e-6);
+    EXPECT_NEAR(plot->ToWidget(10, 10).y(), before.y() - 20, 1e-6);
+}
+
+TEST(CQuickViewDlgTest, ProgramWithoutCoordinatesShowsTheTextAlone) {
+    CQuickViewDlg view(QStringLiteral("view"), QStringLiteral("N0001\nN0002 T3\n"),
+                       NcDialect::ForMachineType("DYNA/PERT"));
+    EXPECT_EQ(view.Plot(), nullptr);
+    EXPECT_EQ(view.Viewer()->toPlainText(), QStringLiteral("N0001\nN0002 T3\n"));
 }
 
 TEST(CIn_MC_prog_dlgTest, OkTakesTheTextAsTypedEvenWhenEmpty) {

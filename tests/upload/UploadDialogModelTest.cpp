@@ -199,3 +199,25 @@ TEST_F(UploadDialogModelTest, AnotherFolderIsUsedForTheRunAndSavedOnlyOnRequest)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UploadDialogModelTest, QuickViewShowsThePcFileARowStandsFor) {
+    UploadDialogModel& list = Open("UNIVERSAL", true);
+    // PRG1 would be saved over the folder's "prg1", spelt as the folder spells it.
+    list.SetSelection({0});
+    EXPECT_EQ(list.QuickViewPath(), (folder / "prg1").string());
+    // NEW has no file on the PC yet.
+    list.SetSelection({2});
+    EXPECT_EQ(list.QuickViewPath(), "");
+    list.SetSelection({});
+    EXPECT_EQ(list.QuickViewPath(), "");
+
+    UploadDialogModel& single = Open("DYNA/PERT", false);
+    ASSERT_EQ(single.Rows().size(), 2u);
+    single.SetSelection({0});
+    EXPECT_EQ(single.QuickViewPath(), (folder / single.Rows()[0].FileName).string());
+    EXPECT_EQ(single.McType(), "DYNA/PERT");
+}
+
+}  // namespace

@@ -139,6 +139,8 @@ public:
     // The file "Quick View" shows: the single selected row, else the clicked
     // row; empty when there is none.
     std::string QuickViewPath() const;
+    // The machine type of the channel, which decides how Quick View reads coordinates.
+    const std::string& McType() const { return channel_.McType; }
     // Reads a file for viewing: at most `limit` bytes, CR LF and lone CR
     // become LF, other control bytes but tab show as '.'. False when the file
     // cannot be read.

@@ -102,6 +102,19 @@ void UploadDialogModel::ReadList() {
     Recompute();
 }
 
+std::string UploadDialogModel::QuickViewPath() const {
+    std::vector<int> selected = SelectedRows();
+    int row = selected.size() == 1 ? selected.front() : clickedRow_;
+    if (!ValidRow(row)) return {};
+    if (!machineList_) return JoinPath(CurrentFolder(), rows_[row].FileName);
+    const Row& r = rows_[row];
+    std::string name = r.UploadName.empty() ? FileNameRule(r.ProgramName) : r.UploadName;
+    // The folder's own spelling of the name, which may differ in case.
+    auto file = std::find_if(pcFiles_.begin(), pcFiles_.end(),
+                             [&](const TransferItem& f) { return EqualIgnoringCase(f.FileName, name); });
+    return file == pcFiles_.end() ? std::string() : JoinPath(CurrentFolder(), file->FileName);
+}
+
 bool UploadDialogModel::PcHasFile(const std::string& name) const {
     return std::any_of(pcFiles_.begin(), pcFiles_.end(),
                        [&](const TransferItem& file) { return EqualIgnoringCase(file.FileName, name); });

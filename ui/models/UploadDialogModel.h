@@ -139,6 +139,13 @@ public:
     // folder is saved over only after Yes to the overwrite question.
     bool Upload(UploadRequest& request);
 
+    // The PC file Quick View shows for the single selected row, else the
+    // clicked one: in single-name mode the row's file; in machine-list mode
+    // the file the row's program would be saved over. Empty when there is none.
+    std::string QuickViewPath() const;
+    // The machine type of the channel, which decides how Quick View reads coordinates.
+    const std::string& McType() const { return channel_.McType; }
+
 private:
     void ReadList();
     void Recompute();
