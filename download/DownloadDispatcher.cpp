@@ -208,16 +208,8 @@ int DownloadDispatcher::Run(uint32_t event) {
             return 1;
 
         case JobState::Cancelled:
-            T.ShowStatus(Msg::DownloadingCanceled, 1);
-            result_.EndState = JobState::Cancelled;
-            State = JobState::Finish;
-            return 1;
-
         case JobState::Failed:
-            T.ShowStatus(FailText, 1);
-            result_.EndState = JobState::Failed;
-            State = JobState::Finish;
-            return 1;
+            return EndRun(result_, Msg::DownloadingCanceled);
 
         case JobState::Finish:
             KillTimeout();

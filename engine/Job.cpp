@@ -1,5 +1,7 @@
 #include "engine/Job.h"
 
+#include "engine/TransferJobBits.h"
+
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
@@ -77,6 +79,13 @@ int Job::FinishJob() {
     FailRow = -1;
     State = JobState::Begin;
     T.View.FocusCommWindow();
+    return 1;
+}
+
+int Job::EndRun(TransferRunResult& result, Msg cancelText) {
+    T.ShowStatus(State == JobState::Cancelled ? T.Text(cancelText) : FailText, 1);
+    result.EndState = State;
+    State = JobState::Finish;
     return 1;
 }
 

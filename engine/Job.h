@@ -23,6 +23,8 @@ inline constexpr int Unknown = 9004;
 inline constexpr int Finish = 9010;
 }  // namespace JobState
 
+struct TransferRunResult;
+
 class Job {
 public:
     Job(Terminal& terminal, uint32_t bit) : Bit(bit), T(terminal) {}
@@ -70,6 +72,9 @@ protected:
     // with no job left the link turns idle and received text is shown again;
     // refreshes the pages and returns 1 so that a parent gets EV_CONTINUE.
     int FinishJob();
+    // 9001 and 9002 of a dispatcher: shows `cancelText` or the failure text,
+    // records the end state in `result` and moves to 9010; returns 1.
+    int EndRun(TransferRunResult& result, Msg cancelText);
     // The same for the host check and the connect: with no job left the link
     // is idle even without a sub module, so that a typed key offers a
     // connection ("Do you want connection?"). Keys reach the machine only

@@ -151,16 +151,8 @@ int UploadDispatcher::Run(uint32_t event) {
         }
 
         case JobState::Cancelled:
-            T.ShowStatus(Msg::UploadingCanceled, 1);
-            result_.EndState = JobState::Cancelled;
-            State = JobState::Finish;
-            return 1;
-
         case JobState::Failed:
-            T.ShowStatus(FailText, 1);
-            result_.EndState = JobState::Failed;
-            State = JobState::Finish;
-            return 1;
+            return EndRun(result_, Msg::UploadingCanceled);
 
         case JobState::Finish:
             KillTimeout();
