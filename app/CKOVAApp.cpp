@@ -2,6 +2,7 @@
 
 #include "app/AppPlatform.h"
 #include "app/ChannelStore.h"
+#include "app/JournalSettings.h"
 #include "app/MachineType.h"
 #include "app/PathRules.h"
 #include "app/SettingsStore.h"
@@ -130,6 +131,7 @@ void CKOVAApp::LoadAllSettings()
 
     ReadFont(store, "RXD", DefaultRxdFont(), RxdFont);
     ReadFont(store, "State", DefaultStateFont(), StateFont);
+    KeptVersionLimit = JournalSettings::Load(store).KeptVersions;
 }
 
 void CKOVAApp::SaveFontSettings()

@@ -133,6 +133,9 @@ public:
     FontSetting StateFont;   // status window
     PcPortConfig PcPort;
     ChannelConfig CurrentChannel;
+    // How many older versions of a file an upload replaces stay beside it
+    // (section "JOURNAL"); 0 keeps none.
+    int KeptVersionLimit = 20;
 
     std::vector<std::string> MachineTypeList;
     std::vector<std::string> BaudRateList;

@@ -22,6 +22,8 @@ inline constexpr const char* McDelayBitSys = "McDelayBit_sys";
 inline constexpr const char* NcdFileFolder = "NCD File Folder";
 inline constexpr const char* PnrEtx = "PNR ETX";
 inline constexpr const char* PnrPName = "PNR P_NAME";
+// Written by this program only; a record without it does not verify.
+inline constexpr const char* VerifyAfterDownload = "VerifyAfterDownload";
 }  // namespace ChannelValue
 
 inline constexpr int kFirstChannel = 1;
@@ -40,6 +42,7 @@ struct ChannelConfig {
     std::string NcdFileFolder;    // the machine's NC file folder, no '/' at the end
     std::string PnrEtx;           // PANASERT/RS232 end of text: "CR" or "^C"
     int PnrPName = 0;             // PANASERT/RS232 "Use PNR P.G name", 0 or 1
+    int VerifyAfterDownload = 0;  // 1: each downloaded program is read back and compared (UNIVERSAL, TDK/VC5)
 
     bool operator==(const ChannelConfig&) const = default;
 };

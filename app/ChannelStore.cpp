@@ -50,6 +50,7 @@ int ChannelStore::LoadChannelConfig(ChannelConfig& config) const
         store_.ReadString(section, ChannelValue::NcdFileFolder, defaultNcdFileFolder_));
     config.PnrEtx = read(ChannelValue::PnrEtx, kDefaultPnrEtx);
     config.PnrPName = store_.ReadInt(section, ChannelValue::PnrPName, kDefaultPnrPName);
+    config.VerifyAfterDownload = store_.ReadInt(section, ChannelValue::VerifyAfterDownload, 0) == 1 ? 1 : 0;
     return 1;
 }
 
@@ -70,6 +71,7 @@ int ChannelStore::SaveChannelConfig(const ChannelConfig& config)
     store_.WriteString(section, ChannelValue::NcdFileFolder, config.NcdFileFolder);
     store_.WriteString(section, ChannelValue::PnrEtx, config.PnrEtx);
     store_.WriteInt(section, ChannelValue::PnrPName, config.PnrPName);
+    store_.WriteInt(section, ChannelValue::VerifyAfterDownload, config.VerifyAfterDownload);
     return 1;
 }
 
@@ -90,6 +92,7 @@ void ChannelStore::SetDefaults(ChannelConfig& config, const std::string& ncdFile
     config.NcdFileFolder = ncdFileFolder;
     config.PnrEtx = kDefaultPnrEtx;
     config.PnrPName = kDefaultPnrPName;
+    config.VerifyAfterDownload = 0;
 }
 
 int ChannelStore::DeleteChannelConfig(int channel)

@@ -7,9 +7,7 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-// The time as a file name part: "20261207T144323.120Z" (no ':' for other file systems).
-std::string Stamp(std::chrono::system_clock::time_point now) {
+std::string KeptVersions::Stamp(std::chrono::system_clock::time_point now) {
     using namespace std::chrono;
     const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count();
     const auto days = floor<std::chrono::days>(sys_time<milliseconds>(milliseconds(millis)));
@@ -23,6 +21,7 @@ std::string Stamp(std::chrono::system_clock::time_point now) {
     return text;
 }
 
+namespace {
 constexpr std::size_t kStampLength = 20;
 }  // namespace
 

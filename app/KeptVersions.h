@@ -19,6 +19,9 @@ public:
     // caller must not overwrite it then.
     static bool KeepBeforeReplacing(const std::string& path, std::chrono::system_clock::time_point now, int limit,
                                     std::string& error);
+    // The time as a file name part: "20261207T144323.120Z" (no ':', which
+    // other file systems refuse).
+    static std::string Stamp(std::chrono::system_clock::time_point now);
     // The kept versions of `path`, oldest first (full paths).
     static std::vector<std::string> VersionsOf(const std::string& path);
 };

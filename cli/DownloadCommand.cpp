@@ -11,9 +11,11 @@
 #include "cli/LinkSession.h"
 #include "download/DownloadDispatcher.h"
 #include "download/DownloadJobs.h"
+#include "download/ProgramCompare.h"
 #include "engine/DownloadRequest.h"
 #include "engine/Job.h"
 #include "lists/ListJobs.h"
+#include "upload/UploadJobs.h"
 #include "engine/EventLoop.h"
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
@@ -28,6 +30,8 @@ struct DownloadArgs {
     // Presses "Start downloading" for machines that wait for a start signal;
     // the machine types that have one take it up.
     bool Start = false;
+    // Reads each program back from the machine and compares it with the file.
+    bool Verify = false;
     std::vector<std::string> Files;   // FILE[=PROGRAM], as given
 };
 
@@ -50,6 +54,8 @@ bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
             parsed.ProgramName = value;
         } else if (args[i] == "--start") {
             parsed.Start = true;
+        } else if (args[i] == "--verify") {
+            parsed.Verify = true;
         } else {
             error = "unknown option \"" + args[i] + "\"";
             return false;
@@ -114,6 +120,7 @@ bool BuildRequest(const DownloadArgs& parsed, const ChannelConfig& channel, Down
         request.Files.push_back(item);
     }
     request.TransferFolder = folder ? folder->string() : std::string();
+    request.Verify = parsed.Verify;
     return true;
 }
 
@@ -123,11 +130,18 @@ int RunDownload(CliContext& context, CliArgs args) {
     if (!ParseArgs(args, parsed, error)) return CliUsageError(context, error);
 
     const ChannelConfig channel = LoadChannelRecord(context, parsed.Channel);
+    if (parsed.Verify && !ProgramCompare::CanVerify(channel.McType)) {
+        return CliUsageError(context, "--verify needs a machine that sends a program back by name (UNIVERSAL, "
+                                      "TDK/VC5); channel " + std::to_string(parsed.Channel) + " is " +
+                                      channel.McType);
+    }
     DownloadRequest request;
     if (!BuildRequest(parsed, channel, request, error)) return CliUsageError(context, error);
 
     LinkSession session(context);
     AddListJobs(session.Engine());
+    // The read-back that verifies a program is the machine type's upload job.
+    if (parsed.Verify) AddUploadJobs(session.Engine());
     DownloadDispatcher& dispatcher = AddDownloadJobs(session.Engine());
     session.View().SetChannelAnswer(parsed.Channel);
     session.View().SetDownloadAnswer(request);
@@ -142,7 +156,8 @@ int RunDownload(CliContext& context, CliArgs args) {
 
     const DownloadDispatcher::RunResult& run = dispatcher.LastRun();
     const bool completed = run.EndState == JobState::Completed && run.FilesNotCompleted == 0 &&
-                           run.FilesCompleted == static_cast<int>(request.Files.size());
+                           run.FilesCompleted == static_cast<int>(request.Files.size()) &&
+                           run.FilesNotVerified == 0;
     const bool hungUp = session.Close();
     return completed && hungUp ? kExitOk : kExitFailed;
 }
@@ -150,5 +165,5 @@ int RunDownload(CliContext& context, CliArgs args) {
 }  // namespace
 
 void AddDownloadCommands(std::vector<CliCommand>& commands) {
-    commands.push_back({"download", "--channel N [--program-name NAME] [--start] FILE[=PROGRAM] ...", RunDownload});
+    commands.push_back({"download", "--channel N [--program-name NAME] [--start] [--verify] FILE[=PROGRAM] ...", RunDownload});
 }

@@ -10,6 +10,8 @@
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "download/NcFileRules.h"
+#include "download/ProgramCompare.h"
+#include "lang/TextPair.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
@@ -18,6 +20,11 @@
 
 namespace {
 constexpr uint32_t kEchoWaitMs = 1000;
+
+constexpr TextPair kVerified{"Verified", "검증 완료"};
+constexpr TextPair kNotVerified{"Verify failed", "검증 실패"};
+constexpr TextPair kNotReadBack{"Not verified: the machine did not send the program back",
+                                "검증 못함: 설비가 프로그램을 보내지 않았습니다"};
 }  // namespace
 
 DownloadDispatcher::DownloadDispatcher(Terminal& terminal) : Job(terminal, JobBit::DownloadDispatcher) {}
@@ -31,6 +38,56 @@ void DownloadDispatcher::FileEnded(bool completed) {
         completed = false;
     }
     result_.Count(completed);
+    readBackDue_ = completed && verify_ && ProgramCompare::CanVerify(T.CurrentMcType());
+}
+
+int DownloadDispatcher::StartReadBack() {
+    readBackDue_ = false;
+    const uint32_t bit = TransferJobBitsFor(T.CurrentMcType()).Upload;
+    readBack_ = ProgramReadBack{};
+    if (bit == 0 || !T.Engine.HasJob(bit)) {
+        State = kReadingBack;
+        return 1;
+    }
+    progressBeforeReadBack_ = T.Progress;
+    T.ReadBack = &readBack_;
+    State = kReadingBack;
+    T.StartJob(bit);
+    return 0;
+}
+
+int DownloadDispatcher::CheckReadBack() {
+    if (T.Engine.IsActive(TransferJobBitsFor(T.CurrentMcType()).Upload)) return 0;
+    T.ReadBack = nullptr;
+    // The read-back moved the bars as an upload would; they show the download again.
+    T.Progress = progressBeforeReadBack_;
+    T.View.SetFileProgress(BarValue(T.Progress.FileDone), BarValue(T.Progress.FileBytes));
+    ShowTotalProgress();
+    const int language = T.App._nLanguage;
+    const std::string file = " (" + T.CurrentItem.FileName + ")";
+    State = 40;
+    if (readBack_.Cancelled) {
+        T.Journal.EndHeld("not verified: cancelled");
+        ++result_.FilesNotVerified;
+        State = JobState::Cancelled;
+        return 1;
+    }
+    if (!readBack_.Completed) {
+        T.ShowStatus(kNotReadBack.For(language) + file, 0);
+        T.Journal.EndHeld(std::string("not verified: ") + kNotReadBack.English);
+        ++result_.FilesNotVerified;
+        return 1;
+    }
+    const std::string sent(reinterpret_cast<const char*>(T.FileBuffer.get()), T.FileBuffer ? T.FileSize : 0);
+    const ProgramDifference difference = ProgramCompare::Compare(T.CurrentMcType(), sent, readBack_.Text);
+    T.Journal.EndHeld(difference.Describe());
+    if (difference.Equal) {
+        T.ShowStatus(kVerified.For(language) + file, 0);
+        return 1;
+    }
+    T.ShowStatus(kNotVerified.For(language) + file + ": " + difference.Describe(), 0);
+    ++result_.FilesNotVerified;
+    return 1;
 }
 
 void DownloadDispatcher::ShowTotalProgress() {
@@ -86,6 +143,8 @@ bool DownloadDispatcher::StartNextFile(int& result) {
         // The type is looked at only once a file is ready to go: files that
         // cannot be read are reported as such whatever the machine.
         T.Journal.SetContent(T.FileBuffer.get(), T.FileSize, 0);
+        if (verify_ && ProgramCompare::CanVerify(T.CurrentMcType())) T.Journal.HoldIfCompleted();
+        readBackDue_ = false;
         uint32_t bit = JobBitFor(T.CurrentMcType());
         if (bit == 0 || !T.Engine.HasJob(bit)) {
             ++result_.FilesNotCompleted;
@@ -161,6 +220,8 @@ int DownloadDispatcher::Run(uint32_t event) {
             T.FileSize = 0;
             sentBefore_ = 0;
             fileOpen_ = false;
+            readBackDue_ = false;
+            verify_ = request.Verify || T.App.CurrentChannel.VerifyAfterDownload == 1;
             State = 40;
             return 1;
         }
@@ -168,7 +229,11 @@ int DownloadDispatcher::Run(uint32_t event) {
         case kDialogOpen:
             return 0;
 
+        case kReadingBack:
+            return CheckReadBack();
+
         case 40: {
+            if (readBackDue_) return StartReadBack();
             CloseFile();
             int result = 1;
             if (StartNextFile(result)) return result;
@@ -213,6 +278,9 @@ int DownloadDispatcher::Run(uint32_t event) {
 
         case JobState::Finish:
             KillTimeout();
+            T.ReadBack = nullptr;
+            readBackDue_ = false;
+            T.Journal.EndHeld("not verified");
             // A file whose job did not get to end its record ends with the run.
             if (T.Journal.Open()) {
                 const bool cancelled = result_.EndState == JobState::Cancelled;

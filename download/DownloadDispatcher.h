@@ -5,6 +5,11 @@
 // whole and runs the download job of the channel's machine type once per file,
 // taking the files from the last selected to the first.
 //
+// With verify on (the channel's setting or the dialog's answer), each program
+// that went out whole to a machine that can send it back by name is read back
+// into memory by that type's upload job and compared with the file; the status
+// window and the file's journal record tell the outcome.
+//
 // The files come from the folder the dialog showed; that folder is used for
 // this run only and is not stored with the channel.
 
@@ -12,6 +17,8 @@
 #include <string>
 
 #include "engine/Job.h"
+#include "engine/ProgramReadBack.h"
+#include "engine/Terminal.h"
 #include "engine/TransferJobBits.h"
 
 class DownloadDispatcher : public Job {
@@ -39,11 +46,20 @@ private:
     // Accounts for the file the per-type job has just finished.
     void CloseFile();
     void ShowTotalProgress();
+    // Starts reading back the program that has just gone out (state 45).
+    int StartReadBack();
+    // State 45: compares what came back with the file and tells the outcome.
+    int CheckReadBack();
 
     static constexpr int kDialogOpen = 31;
+    static constexpr int kReadingBack = 45;
 
     RunResult result_;
     uint32_t receiveLossesAtStart_ = 0;   // Terminal::ReceiveLossCount when the file started
     int64_t sentBefore_ = 0;
     bool fileOpen_ = false;
+    bool verify_ = false;          // this run reads back what it sent
+    bool readBackDue_ = false;     // the file that just ended is to be read back
+    ProgramReadBack readBack_;
+    TransferProgress progressBeforeReadBack_;
 };

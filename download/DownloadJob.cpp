@@ -258,9 +258,7 @@ int DownloadJob::RunEndState() {
 }
 
 void DownloadJob::EndFileRecord(TransferResult result, int row, const std::string& text, uint32_t done) {
-    if (!T.Journal.Open()) return;
-    T.Journal.SetContent(T.FileBuffer.get(), T.FileBuffer ? T.FileSize : 0, done);
-    T.Journal.End(result, row, text);
+    T.Journal.EndWith(result, row, text, T.FileBuffer.get(), T.FileBuffer ? T.FileSize : 0, done);
 }
 
 int DownloadJob::FinishDownload() {

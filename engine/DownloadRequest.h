@@ -13,4 +13,7 @@ struct DownloadRequest {
     std::string TransferFolder;      // the folder the dialog showed; used for this run only
     TransferItemList Files;          // the chosen files, in list order
     std::string SysDelayBits;        // system program form only
+    // Read each program back after it went out and compare it with the file
+    // (for this run, besides the channel's own setting).
+    bool Verify = false;
 };

@@ -12,6 +12,7 @@
 #include "app/TransferItem.h"
 #include "engine/JobEngine.h"
 #include "engine/McProgramEntry.h"
+#include "engine/ProgramReadBack.h"
 #include "engine/ReceivedLine.h"
 #include "engine/StatusNumbering.h"
 #include "lang/Msg.h"
@@ -144,6 +145,9 @@ public:
     // Where every completed line (and the punch start and end bytes) goes
     // while an upload job collects a program (null when none does).
     ReceivedLineList* LineSink = nullptr;
+    // While set, an upload job reads the program into it and writes no file
+    // (a read-back that checks a download).
+    ProgramReadBack* ReadBack = nullptr;
 
     // The first non-zero byte received since ArmReplyByte: a sub module's
     // one-byte answer, even when more bytes follow in the same batch (0 while none).

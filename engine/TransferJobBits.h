@@ -37,6 +37,7 @@ struct TransferRunResult {
     int FilesCompleted = 0;
     int FilesNotCompleted = 0;   // skipped, failed, not written or cancelled
     int EndState = 0;            // 9000 completed, 9001 cancelled, 9002 failed
+    int FilesNotVerified = 0;    // sent whole, but read back different or not at all
 
     void Count(bool completed) { ++(completed ? FilesCompleted : FilesNotCompleted); }
 };

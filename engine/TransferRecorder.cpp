@@ -34,6 +34,8 @@ std::string NewUid() {
 void TransferRecorder::Begin(const Terminal& terminal, const char* direction, const std::string& pcFile,
                              const std::string& mcProgram) {
     if (journal_ == nullptr) return;
+    // A record still waiting for its read-back is not lost to the next one.
+    EndHeld("not verified");
     const ChannelConfig& channel = terminal.App.CurrentChannel;
     record_ = TransferRecord{};
     record_.Uid = NewUid();
@@ -48,6 +50,7 @@ void TransferRecorder::Begin(const Terminal& terminal, const char* direction, co
     record_.PcFile = pcFile;
     record_.McProgram = mcProgram;
     open_ = true;
+    holdCompleted_ = false;
 }
 
 void TransferRecorder::SetContent(const uint8_t* data, std::size_t size, std::size_t done) {
@@ -67,5 +70,24 @@ void TransferRecorder::End(TransferResult result, int messageNumber, const std::
     record_.Result = result;
     record_.MessageNumber = messageNumber;
     record_.MessageText = messageText;
+    if (holdCompleted_ && result == TransferResult::Completed) {
+        held_ = true;
+    } else {
+        journal_->Append(record_);
+    }
+    holdCompleted_ = false;
+}
+
+void TransferRecorder::EndWith(TransferResult result, int messageNumber, const std::string& messageText,
+                               const uint8_t* data, std::size_t size, std::size_t done) {
+    if (!open_) return;
+    SetContent(data, size, done);
+    End(result, messageNumber, messageText);
+}
+
+void TransferRecorder::EndHeld(const std::string& verifyOutcome) {
+    if (!held_) return;
+    held_ = false;
+    record_.Verify = verifyOutcome;
     journal_->Append(record_);
 }

@@ -29,10 +29,22 @@ public:
     void SetVerify(const std::string& outcome) { record_.Verify = outcome; }
     // Ends the open record (nothing when none is open) and hands it on.
     void End(TransferResult result, int messageNumber, const std::string& messageText);
+    // SetContent and End in one, for an open record.
+    void EndWith(TransferResult result, int messageNumber, const std::string& messageText, const uint8_t* data,
+                 std::size_t size, std::size_t done);
+
+    // A program that will be read back to check it: when the open record ends
+    // completed, it waits for the outcome (EndHeld) instead of going out.
+    void HoldIfCompleted() { holdCompleted_ = open_; }
+    bool Held() const { return held_; }
+    // Hands the waiting record on with the read-back's outcome.
+    void EndHeld(const std::string& verifyOutcome);
 
 private:
     TransferJournal* journal_ = nullptr;
     TransferRecord record_;
     std::chrono::system_clock::time_point start_;
     bool open_ = false;
+    bool holdCompleted_ = false;
+    bool held_ = false;
 };

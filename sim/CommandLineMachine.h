@@ -39,6 +39,9 @@ public:
     void SetPrograms(std::vector<Program> programs) { programs_ = std::move(programs); }
     // A machine that takes everything and answers nothing.
     void SetAnswering(bool answering) { answering_ = answering; }
+    // A faulty store: line `line` (from 1) of every program taken from now on
+    // is kept with a '9' after its first character; 0 keeps them as received.
+    void SetAlteredLine(int line) { alteredLine_ = line; }
     // Every command line taken, as typed (upper-cased), for tests.
     const std::vector<std::string>& Commands() const { return commands_; }
     // The stored program of that name, or nullptr.
@@ -88,6 +91,10 @@ protected:
     virtual void OnSystemProgramTaken() {}
     // Stores a received program in place of any program of the same name.
     void Keep(Program program) {
+        if (alteredLine_ > 0 && static_cast<std::size_t>(alteredLine_) <= program.lines.size()) {
+            std::string& line = program.lines[static_cast<std::size_t>(alteredLine_ - 1)];
+            line.insert(line.empty() ? 0 : 1, "9");
+        }
         for (Program& stored : programs_) {
             if (stored.name == program.name) {
                 stored = std::move(program);
@@ -142,6 +149,7 @@ private:
 
     std::string typed_;
     bool answering_ = true;
+    int alteredLine_ = 0;
     std::vector<std::string> commands_;
 };
 

@@ -7,14 +7,17 @@
 #include "sim/SimulatedMachine.h"
 #include "sim/SimulatedRadio.h"
 #include "sim/SimulatedSubModule.h"
+#include "sim/TdkVc5Machine.h"
 #include "sim/TdkVc5aMachine.h"
+#include "sim/UniversalMachine.h"
 
 const char* KovaSimOptions::Usage() {
     return "usage: kova-sim [--link PATH] [--no-host-answer] [--refuse-dial]\n"
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
            "                [--no-start ADDR]\n"
            "                [--sub-version N] [--host-mode TEXT] [--trace]\n"
-           "                [--system-load ADDR] [--system-dir DIR]\n";
+           "                [--system-load ADDR] [--system-dir DIR]\n"
+           "                [--alter-stored ADDR:LINE]\n";
 }
 
 bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -57,6 +60,17 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
             systemLoad.push_back(text);
         } else if (arg == "--system-dir") {
             if (!value(systemDir)) return false;
+        } else if (arg == "--alter-stored") {
+            if (!value(text)) return false;
+            const std::size_t colon = text.rfind(':');
+            char* end = nullptr;
+            const long line = colon == std::string::npos ? 0 : std::strtol(text.c_str() + colon + 1, &end, 10);
+            if (colon == std::string::npos || colon == 0 || end == nullptr || *end != '\0' || line < 1 ||
+                line > 9999) {
+                error = "--alter-stored takes ADDR:LINE (LINE 1 to 9999)";
+                return false;
+            }
+            alterStored.emplace_back(text.substr(0, colon), static_cast<int>(line));
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -104,6 +118,17 @@ bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
             }
             knob.apply(*sub);
         }
+    }
+    for (const auto& [address, line] : alterStored) {
+        SimulatedSubModule* sub = radio.FindSubModule(address);
+        auto* universal = sub ? dynamic_cast<UniversalMachine*>(sub->Machine()) : nullptr;
+        auto* vc5 = sub ? dynamic_cast<TdkVc5Machine*>(sub->Machine()) : nullptr;
+        if (universal == nullptr && vc5 == nullptr) {
+            error = "no UNIVERSAL or TDK/VC5 machine at " + address;
+            return false;
+        }
+        if (universal) universal->SetAlteredLine(line);
+        if (vc5) vc5->SetAlteredLine(line);
     }
     for (const std::string& address : systemLoad) {
         SimulatedSubModule* sub = radio.FindSubModule(address);

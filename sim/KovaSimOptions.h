@@ -18,10 +18,14 @@
 //                        system download switch pressed)
 //   --system-dir DIR     each system program a machine takes whole is written
 //                        to DIR/ADDR.sys
+//   --alter-stored ADDR:LINE  the UNIVERSAL or TDK/VC5 machine at ADDR keeps
+//                        line LINE of every program it takes altered (a
+//                        faulty store that a verify after download finds)
 //   --trace              every byte both ways on stderr
 //   --help
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class SimulatedRadio;
@@ -39,6 +43,7 @@ public:
     std::string hostMode;
     std::vector<std::string> systemLoad;
     std::string systemDir;
+    std::vector<std::pair<std::string, int>> alterStored;   // sub module address, line from 1
     bool trace = false;
     bool help = false;
 

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "app/CKOVAApp.h"
+#include "app/PathRules.h"
+#include "app/TransferRecord.h"
 #include "download/NcFileRules.h"
 #include "engine/DownloadRequest.h"
 #include "engine/EventLoop.h"
@@ -49,16 +51,20 @@ void SystemDownloadDispatcher::TransferEnded(int endState) { endState_ = endStat
 bool SystemDownloadDispatcher::LoadFile(const std::string& folder, const TransferItem& item) {
     NcFileContent content;
     NcFileStatus status = ReadNcFile(folder, item.FileName, content);
+    T.Journal.Begin(T, TransferDirection::SystemDownload, JoinPath(folder, item.FileName), item.McProgramName);
     if (status != NcFileStatus::Loaded) {
         // Only a file that was read whole goes out; anything else lets the
         // operator choose again.
-        T.ShowStatus(status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen, 1);
+        const Msg row = status == NcFileStatus::Empty ? Msg::EmptyFile : Msg::FileNotOpen;
+        T.ShowStatus(row, 1);
+        T.Journal.End(TransferResult::Failed, static_cast<int>(row), T.Text(row));
         return false;
     }
     T.FileBuffer = std::move(content.Bytes);
     T.FileSize = content.Size;
     T.FileOffset = 0;
     T.StatusFlags |= Status::FileBufferLoaded;
+    T.Journal.SetContent(T.FileBuffer.get(), T.FileSize, 0);
     return true;
 }
 
@@ -86,6 +92,7 @@ int SystemDownloadDispatcher::ChooseFile() {
     uint32_t bit = JobBitFor(T.CurrentMcType());
     if (bit == 0 || !T.Engine.HasJob(bit)) {
         FailText = T.Text(Msg::InvalidEquipmentType);
+        FailRow = static_cast<int>(Msg::InvalidEquipmentType);
         State = JobState::Failed;
         return 1;
     }
@@ -166,6 +173,13 @@ int SystemDownloadDispatcher::Run(uint32_t event) {
             if (T.StatusFlags & (Status::DownloadTime | Status::UploadTime)) T.ShowDownloadTime();
             T.StatusFlags &= ~(Status::DownloadTime | Status::UploadTime | Status::FileBufferLoaded);
             if (endState_ == 0) endState_ = JobState::Unknown;
+            // A program whose job did not get to end its record ends with the run.
+            if (endState_ == JobState::Cancelled) {
+                T.Journal.End(TransferResult::Cancelled, static_cast<int>(Msg::SystemProgramDownloadCanceled),
+                              T.Text(Msg::SystemProgramDownloadCanceled));
+            } else {
+                T.Journal.End(TransferResult::Failed, FailRow, FailText);
+            }
             int result = FinishJob();
             // The machine restarts after a system download: the link must be made again.
             T.ShowStatus(Msg::KeepDisconnectingReconnect, 1);

@@ -67,6 +67,7 @@ void SystemDownloadJob::StartTimeDisplay() {
 
 int SystemDownloadJob::FailWithState(Msg message) {
     FailText = T.Text(message) + " (" + std::to_string(State) + ")";
+    FailRow = static_cast<int>(message);
     State = JobState::Failed;
     return 1;
 }
@@ -74,6 +75,8 @@ int SystemDownloadJob::FailWithState(Msg message) {
 int SystemDownloadJob::CancelToDispatcher() {
     KillTimeout();
     endState_ = JobState::Cancelled;
+    EndRecord(TransferResult::Cancelled, static_cast<int>(Msg::SystemProgramDownloadCanceled),
+              T.Text(Msg::SystemProgramDownloadCanceled));
     // The dispatcher only records the cancel; it ends once this job's bit is clear.
     Dispatcher.Run(EV_CANCEL);
     State = JobState::Finish;
@@ -88,7 +91,13 @@ int SystemDownloadJob::FinishSystemJob() {
     Dispatcher.TransferEnded(endState_ != 0 ? endState_ : JobState::Unknown);
     endState_ = 0;
     FailText.clear();
+    FailRow = -1;
     return FinishTransferJob();
+}
+
+void SystemDownloadJob::EndRecord(TransferResult result, int row, const std::string& text) {
+    const uint32_t done = result == TransferResult::Completed ? T.FileSize : std::min(T.FileOffset, T.FileSize);
+    T.Journal.EndWith(result, row, text, T.FileBuffer.get(), T.FileBuffer ? T.FileSize : 0, done);
 }
 
 void SystemDownloadJob::ShowFailure() { T.ShowStatus(FailText, 1); }
@@ -101,8 +110,11 @@ int SystemDownloadJob::RunEndState() {
             endState_ = State;
             if (State == JobState::Completed) {
                 ShowCompleted();
+                EndRecord(TransferResult::Completed, static_cast<int>(Msg::SystemProgramDownloadCompleted),
+                          T.Text(Msg::SystemProgramDownloadCompleted));
             } else {
                 ShowFailure();
+                EndRecord(TransferResult::Failed, FailRow, FailText);
             }
             State = JobState::Finish;
             return 1;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/TransferRecord.h"
 #include "engine/Job.h"
 
 class SystemDownloadDispatcher;
@@ -59,6 +60,8 @@ protected:
     SystemDownloadDispatcher& Dispatcher;
 
 private:
+    // Ends the journal record of the program: its bytes, how far it got, and how it ended.
+    void EndRecord(TransferResult result, int row, const std::string& text);
     // 9010: tells the dispatcher how the transfer ended and clears the bit.
     int FinishSystemJob();
 

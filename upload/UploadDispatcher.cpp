@@ -1,6 +1,8 @@
 #include "upload/UploadDispatcher.h"
 
 #include "app/CKOVAApp.h"
+#include "app/PathRules.h"
+#include "app/TransferRecord.h"
 #include "engine/EventLoop.h"
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
@@ -52,10 +54,13 @@ int UploadDispatcher::StartNextItem() {
     p.FileBytes = static_cast<int64_t>(T.CurrentItem.Length);
     T.View.SetFileProgress(0, BarValue(p.FileBytes));
     p.FileDone = 1;
+    T.Journal.Begin(T, TransferDirection::Upload, JoinPath(T.TransferFolder, T.CurrentItem.FileName),
+                    T.CurrentItem.McProgramName);
     uint32_t bit = JobBitFor(T.CurrentMcType());
     if (bit == 0 || !T.Engine.HasJob(bit)) {
         ++result_.FilesNotCompleted;
         FailText = T.Text(Msg::InvalidEquipmentType);
+        FailRow = static_cast<int>(Msg::InvalidEquipmentType);
         State = JobState::Failed;
         return 1;
     }
@@ -156,6 +161,13 @@ int UploadDispatcher::Run(uint32_t event) {
 
         case JobState::Finish:
             KillTimeout();
+            // An item whose job did not get to end its record ends with the run.
+            if (result_.EndState == JobState::Cancelled) {
+                T.Journal.End(TransferResult::Cancelled, static_cast<int>(Msg::UploadingCanceled),
+                              T.Text(Msg::UploadingCanceled));
+            } else {
+                T.Journal.End(TransferResult::Failed, FailRow, FailText);
+            }
             // Items that were chosen but never reached their turn.
             result_.FilesNotCompleted += static_cast<int>(T.PcFileList.size());
             if (T.StatusFlags & (Status::DownloadTime | Status::UploadTime)) T.ShowUploadTime();

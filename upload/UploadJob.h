@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/TransferRecord.h"
 #include "engine/Job.h"
 #include "engine/ReceivedLine.h"
 
@@ -72,6 +73,9 @@ protected:
     int Retries = 0;
 
 private:
+    // Ends the journal record of the current item with what was received.
+    void EndRecord(TransferResult result, int row, const std::string& text);
+    void EndRecord(TransferResult result, Msg row);
     int Store();         // 9000
     int Finish();        // 9010
 
