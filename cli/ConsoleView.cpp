@@ -140,6 +140,7 @@ bool ConsoleView::RunDownloadDialog(DownloadRequest& request) {
     request.TransferFolder = downloadAnswer_.TransferFolder;
     request.Files = downloadAnswer_.Files;
     request.SysDelayBits = downloadAnswer_.SysDelayBits;
+    request.Verify = downloadAnswer_.Verify;
     // A system program that cannot be read brings the dialog back; the
     // command line has no other file to offer, so the second time is a cancel.
     if (request.SystemProgram) downloadAnswer_.Files.clear();

@@ -70,6 +70,7 @@ public:
         request.TransferFolder = answer.TransferFolder;
         request.Files = answer.Files;
         request.SysDelayBits = answer.SysDelayBits;
+        request.Verify = answer.Verify;
         return true;
     }
     bool AskProgramName(const std::string& title, std::string& name) override {
