@@ -137,6 +137,46 @@ TEST_F(DownloadCliEndToEndTest, TheJournalShowsTheFileWithItsSha256AndResult) {
     EXPECT_EQ(Cli("journal --result done").exitCode, 2);
 }
 
+class VerifyEndToEndTest : public DownloadCliEndToEndTest {
+protected:
+    // Sends the sample UNIVERSAL program with a read-back.
+    CliResult DownloadVerified() {
+        EXPECT_EQ(Cli("channel set 7 --type UNIVERSAL SubSerial=000000000007").exitCode, 0);
+        return Cli(Port() + "download --channel 7 --verify " +
+                   (fs::path(KOVA_SOURCE_DIR) / "examples" / "UNIVERSAL.NCD").string());
+    }
+};
+
+TEST_F(VerifyEndToEndTest, TheProgramReadBackFromACleanStoreIsVerified) {
+    CliResult result = DownloadVerified();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("Downloading complete.\n"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Verified (UNIVERSAL.NCD)"), std::string::npos) << result.err;
+    CliResult csv = Cli("journal --csv");
+    EXPECT_NE(csv.out.find(",completed,108,Downloading complete.,verified\r\n"), std::string::npos) << csv.out;
+
+    // A machine that cannot send a program back is refused before the link is made.
+    ASSERT_EQ(Cli("channel set 1 --type DYNA/PERT SubSerial=000000000001").exitCode, 0);
+    CliResult refused = Cli(Port() + "download --channel 1 --verify " + Nc("P.NCD", "N001\r\n"));
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("--verify"), std::string::npos) << refused.err;
+}
+
+class AlteredStoreEndToEndTest : public VerifyEndToEndTest {
+protected:
+    AlteredStoreEndToEndTest() { simArgs_ = {"--alter-stored", "000000000007:3"}; }
+};
+
+TEST_F(AlteredStoreEndToEndTest, AnAlteredLineIsReportedAndFailsTheCommand) {
+    CliResult result = DownloadVerified();
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    const std::string shown = "Verify failed (UNIVERSAL.NCD): line 3: sent \"+00200  X+038.100 Y+010.160 T02\" "
+                              "received \"+900200  X+038.100 Y+010.160 T02\"";
+    EXPECT_NE(result.err.find(shown), std::string::npos) << result.err;
+    CliResult csv = Cli("journal --csv");
+    EXPECT_NE(csv.out.find(",completed,108,Downloading complete.,\"line 3: sent"), std::string::npos) << csv.out;
+}
+
 TEST_F(DownloadCliEndToEndTest, FilesGoInTheOrderGivenAndAMissingOneFailsTheCommand) {
     ASSERT_EQ(Cli("channel set 3 --type PANASERT/TTY SubSerial=000000000003").exitCode, 0);
     const std::string a = Nc("A.NCD", "N001\r\n");
