@@ -49,6 +49,7 @@ CEditChPrmtDlg::CEditChPrmtDlg(ChannelEditorModel& model, TextOf text, QWidget* 
     type_ = MakeCombo(this, kType, model_.TypeEntries());
     etx_ = MakeCombo(this, kEtx, model_.EtxEntries());
     pnrPName_ = Named(new QCheckBox(ToQ(text_(Msg::UsePnrProgramName)), this), kPnrPName);
+    verify_ = Named(new QCheckBox(ToQ(model_.VerifyCaption()), this), kVerify);
     name_ = Named(new QLineEdit(this), kName);
     serial_ = Named(new QLineEdit(this), kSerial);
     folder_ = Named(new QLineEdit(this), kFolder);
@@ -82,6 +83,7 @@ CEditChPrmtDlg::CEditChPrmtDlg(ChannelEditorModel& model, TextOf text, QWidget* 
     grid->addWidget(label(1109, Msg::NcdDelayBits, delay_), 4, 0);
     grid->addWidget(delay_, 4, 1);
     grid->addWidget(pnrPName_, 4, 2, 1, 2);
+    grid->addWidget(verify_, 5, 2, 1, 2);
 
     auto* folderGroup = Named(new QGroupBox(ToQ(text_(Msg::DefaultWorkFolder)), this), kFolderGroup);
     change_ = Named(new QPushButton(ToQ(text_(Msg::Change)), folderGroup), kChange);
@@ -132,6 +134,10 @@ CEditChPrmtDlg::CEditChPrmtDlg(ChannelEditorModel& model, TextOf text, QWidget* 
         model_.Edit().PnrPName = checked;
         UpdateButtons();
     });
+    connect(verify_, &QCheckBox::clicked, this, [this](bool checked) {
+        model_.Edit().Verify = checked;
+        UpdateButtons();
+    });
     connect(channel_, &QComboBox::activated, this, [this](int index) {
         model_.ChooseChannel(index + 1);
         ShowControls();
@@ -160,6 +166,7 @@ void CEditChPrmtDlg::ShowControls() {
     ShowValue(type_, c.McType);
     ShowValue(etx_, c.PnrEtx);
     pnrPName_->setChecked(c.PnrPName);
+    verify_->setChecked(c.Verify);
     name_->setText(ToQ(c.McName));
     serial_->setText(ToQ(c.SubSerial));
     folder_->setText(ToQ(c.Folder));
@@ -171,6 +178,7 @@ void CEditChPrmtDlg::UpdateButtons() {
     etxLabel_->setEnabled(pnr);
     etx_->setEnabled(pnr);
     pnrPName_->setEnabled(pnr);
+    verify_->setEnabled(model_.VerifyEnabled());
     default_->setEnabled(model_.DefaultEnabled());
     ok_->setEnabled(model_.OkEnabled());
     cancel_->setEnabled(model_.OkEnabled());

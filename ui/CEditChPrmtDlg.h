@@ -40,6 +40,7 @@ public:
     static constexpr int kEtx = 1069;
     static constexpr int kBaudRate = 1070;
     static constexpr int kFolder = 1093;
+    static constexpr int kVerify = 1094;
 
     CEditChPrmtDlg(ChannelEditorModel& model, TextOf text, QWidget* parent = nullptr);
 
@@ -50,6 +51,7 @@ public:
     QLineEdit* SerialEdit() const { return serial_; }
     QLineEdit* FolderEdit() const { return folder_; }
     QCheckBox* PnrPNameBox() const { return pnrPName_; }
+    QCheckBox* VerifyBox() const { return verify_; }
     QLabel* EtxLabel() const { return etxLabel_; }
     QPushButton* DefaultButton() const { return default_; }
     QPushButton* ChangeButton() const { return change_; }
@@ -78,6 +80,7 @@ private:
     QComboBox* etx_;
     QLabel* etxLabel_;
     QCheckBox* pnrPName_;
+    QCheckBox* verify_;
     QLineEdit* name_;
     QLineEdit* serial_;
     QLineEdit* folder_;

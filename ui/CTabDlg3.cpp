@@ -7,6 +7,7 @@
 #include "app/CKOVAApp.h"
 #include "engine/Terminal.h"
 #include "engine/WindowMessages.h"
+#include "lang/TextPair.h"
 #include "ui/CMultiLanguageListDlg.h"
 #include "ui/CZidFileNameConvertDlg.h"
 #include "ui/PageButton.h"
@@ -48,7 +49,8 @@ CTabDlg3::CTabDlg3(Terminal& terminal, Services services, QWidget* parent)
     grid->addWidget(language_, 3, 1);
     grid->addWidget(MakePageButton(this, right[3]), 4, 1);
     grid->addWidget(MakePageButton(this, right[4]), 5, 1);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(MakePageButton(this, kJournal), 6, 0);
+    grid->setRowStretch(7, 1);
     grid->setColumnMinimumWidth(0, 220);
     grid->setColumnMinimumWidth(1, 220);
 
@@ -67,6 +69,10 @@ CTabDlg3::CTabDlg3(Terminal& terminal, Services services, QWidget* parent)
     connect(Button(kEditStrings), &QPushButton::clicked, this, &CTabDlg3::OnEditStrings);
     connect(Button(kConvertZid), &QPushButton::clicked, this, &CTabDlg3::OnConvertZid);
     connect(Button(kExport), &QPushButton::clicked, this, &CTabDlg3::OnExport);
+    connect(Button(kJournal), &QPushButton::clicked, this, [this] {
+        // Reading the journal changes nothing: no password.
+        if (services_.ShowJournal) services_.ShowJournal();
+    });
     connect(language_, &QComboBox::activated, this, &CTabDlg3::OnLanguageChosen);
 
     view_ = OptionsPageModel::Initial(terminal_.App.CurrentChannel.McType, exportAvailable_);
@@ -89,6 +95,8 @@ void CTabDlg3::Relabel() {
         {kExport, Msg::Reserved},
     };
     for (const auto& caption : captions) Button(caption.Id)->setText(ToQ(terminal_.Text(caption.Caption)));
+    static constexpr TextPair kJournalCaption{"Transfer journal...", "전송 기록..."};
+    Button(kJournal)->setText(ToQ(kJournalCaption.For(terminal_.App._nLanguage)));
     const QSignalBlocker quiet(language_);
     language_->setCurrentIndex(terminal_.App._nLanguage < language_->count() ? terminal_.App._nLanguage : -1);
 }

@@ -2,7 +2,7 @@
 // The options page: fonts and clearing of the two text windows, the
 // password, the display language, the string list editor, the sub-module
 // scan, the ZID file name conversion and the export of the text table as a
-// header. Protected actions ask for the password first; the page then sends a
+// header, and the transfer journal's window. Protected actions ask for the password first; the page then sends a
 // window message to the main window or opens the tool's dialog.
 
 #include <QWidget>
@@ -27,6 +27,8 @@ public:
         std::function<bool(bool alwaysAsk)> RequestPassword;
         // Runs the change-password dialog.
         std::function<void()> ChangePassword;
+        // Opens the transfer journal's window.
+        std::function<void()> ShowJournal;
     };
 
     static constexpr int kCommFont = 1078;
@@ -41,6 +43,7 @@ public:
     static constexpr int kReserved1 = 1082;
     static constexpr int kReserved2 = 1088;
     static constexpr int kExport = 1085;
+    static constexpr int kJournal = 1126;
 
     CTabDlg3(Terminal& terminal, Services services, QWidget* parent = nullptr);
 

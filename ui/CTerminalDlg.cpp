@@ -167,6 +167,7 @@ void CTerminalDlg::BuildPages() {
     options.Send = send;
     options.RequestPassword = password;
     options.ChangePassword = [this] { ChangePassword(); };
+    options.ShowJournal = [this] { ShowJournal(); };
     page3_ = new CTabDlg3(terminal_, std::move(options), tab_);
     pages_[3] = page3_;
     for (int i = 0; i < 4; ++i) {

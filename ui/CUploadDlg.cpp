@@ -296,6 +296,7 @@ bool ShowUploadDialog(QWidget* parent, Terminal& terminal, UploadRequest& reques
         [&terminal](const std::string& question) {
             return terminal.View.AskMessageBox(question, MessageBoxKind::YesNo) == MessageBoxAnswer::Yes;
         });
+    model.SetLanguage(app._nLanguage);
     model.Initialize();
     CUploadDlg dialog(model, text, parent);
     if (dialog.exec() != QDialog::Accepted) return false;

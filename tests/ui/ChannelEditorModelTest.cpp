@@ -2,6 +2,7 @@
 
 #include "app/CKOVAApp.h"
 #include "app/FakeAppPlatform.h"
+#include "app/SettingsStore.h"
 #include "ui/models/ChannelEditorModel.h"
 
 namespace {
@@ -45,6 +46,7 @@ TEST_F(ChannelEditorModelTest, EachControlHasItsChangeBit) {
         {[](auto& c) { c.PnrEtx = "^C"; }, 0x20},        {[](auto& c) { c.PnrPName = true; }, 0x40},
         {[](auto& c) { c.McType = "TDK/VC5"; }, 0x80},   {[](auto& c) { c.McName = "X"; }, 0x100},
         {[](auto& c) { c.SubSerial = "1"; }, 0x200},     {[](auto& c) { c.Folder = "/x"; }, 0x400},
+        {[](auto& c) { c.Verify = true; }, 0x800},
     };
     for (const Case& c : cases) {
         ChannelEditorModel model(app, Stored(4, "DYNA/PERT"));
@@ -124,4 +126,32 @@ TEST_F(ChannelEditorModelTest, ChoosingAnotherChannelLoadsItAndOkWithoutChangesI
     ASSERT_TRUE(model.Ok());
     EXPECT_EQ(model.Record().Channel, 12);
     EXPECT_EQ(model.Record().NcdFileFolder, "/srv/nc");
+}
+
+TEST_F(ChannelEditorModelTest, VerifyAfterDownloadIsOfferedForTypesThatSendAProgramBackAndStored) {
+    for (const char* type : {"UNIVERSAL", "TDK/VC5", "DYNA/PERT", "TDK/VC5A"}) {
+        ChannelEditorModel model(app, Stored(5, type));
+        const std::string t = type;
+        EXPECT_EQ(model.VerifyEnabled(), t == "UNIVERSAL" || t == "TDK/VC5") << type;
+    }
+    ChannelEditorModel model(app, Stored(5, "UNIVERSAL"));
+    EXPECT_FALSE(model.Controls().Verify);   // off by default
+    model.Edit().Verify = true;
+    ASSERT_TRUE(model.Ok());
+    EXPECT_EQ(model.Record().VerifyAfterDownload, 1);
+    ASSERT_EQ(app.SaveChannelConfig(model.Record()), 1);
+    ChannelConfig loaded;
+    loaded.Channel = 5;
+    ASSERT_EQ(app.LoadChannelConfig(loaded), 1);
+    EXPECT_EQ(loaded.VerifyAfterDownload, 1);
+
+    // A record stored before the setting existed reads as off.
+    platform.Settings().WriteString("CHANNEL_6", ChannelValue::McType, "UNIVERSAL");
+    loaded.Channel = 6;
+    ASSERT_EQ(app.LoadChannelConfig(loaded), 1);
+    EXPECT_EQ(loaded.VerifyAfterDownload, 0);
+
+    EXPECT_EQ(model.VerifyCaption(), "Verify after download");
+    app._nLanguage = 1;
+    EXPECT_EQ(model.VerifyCaption(), "다운로드 후 검증");
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/CKOVAApp.h"
 #include "app/FakeAppPlatform.h"
@@ -119,6 +121,26 @@ TEST_F(OptionsPageTest, DuringAJobOnlyTheClearButtonsWork) {
     EXPECT_FALSE(page->Button(CTabDlg3::kSubModuleScan)->isEnabled());
     EXPECT_TRUE(page->Button(CTabDlg3::kEditStrings)->isEnabled());
     EXPECT_FALSE(page->Button(CTabDlg3::kReserved1)->isEnabled());
+}
+
+TEST_F(OptionsPageTest, TheJournalOpensFromThePageWithoutAPasswordEvenDuringAJob) {
+    QPushButton* journal = page->Button(CTabDlg3::kJournal);
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(journal->text(), "Transfer journal...");
+    window->Engine().Engine.ActiveJobs = JobBit::DownloadDispatcher;
+    window->RefreshPages();
+    EXPECT_TRUE(journal->isEnabled());
+
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            opened = dialog->objectName();
+            dialog->close();
+        }
+    });
+    journal->click();
+    EXPECT_EQ(opened, "journal");
+    EXPECT_EQ(checks, 0);
 }
 
 TEST_F(OptionsPageTest, TheHeaderExportAlwaysAsksAndTheEditorDecidesItsButton) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "app/CKOVAApp.h"
+#include "app/KeptVersions.h"
 #include "support/TempFolder.h"
 #include "ui/models/UploadDialogModel.h"
 
@@ -139,6 +141,37 @@ TEST_F(UploadDialogModelTest, RenameDeselectAndTheButtonsFollowTheSelection) {
     EXPECT_FALSE(m.ButtonStates().View);
     UploadRequest request;
     EXPECT_FALSE(m.Upload(request));
+}
+
+TEST_F(UploadDialogModelTest, RemarksCountTheKeptVersionsOfTheFileAnUploadWouldReplace) {
+    auto keep = [this](const std::string& name, int times) {
+        auto now = std::chrono::system_clock::now();
+        for (int i = 0; i < times; ++i) {
+            std::string error;
+            ASSERT_TRUE(KeptVersions::KeepBeforeReplacing((folder / name).string(), now, 20, error)) << error;
+            File(name);
+            now += std::chrono::seconds(1);
+        }
+    };
+    keep("prg1", 1);
+    keep("BOARD.NCD", 2);
+
+    Open("UNIVERSAL", true);
+    EXPECT_EQ(Cell(0, Column::Remarks), "Already exist on PC. (older versions kept: 1)");
+    model->Click(0, ColumnIndex(Column::ProgramName));
+    model->Select();
+    EXPECT_EQ(Cell(0, Column::Remarks), "File over write (older versions kept: 1)");
+
+    // The history folder is not a file to choose; a file without versions has no remark.
+    File("OTHER.NCD");
+    Open("DYNA/PERT", false);
+    ASSERT_EQ(model->Rows().size(), 3u);
+    EXPECT_EQ(Cell(0, Column::FileName), "BOARD.NCD");
+    EXPECT_EQ(Cell(0, Column::Remarks), "older versions kept: 2");
+    EXPECT_EQ(Cell(1, Column::Remarks), "");
+    model->SetLanguage(1);
+    model->Refresh(folder.Path().string());
+    EXPECT_EQ(Cell(0, Column::Remarks), "보관된 이전 버전: 2");
 }
 
 TEST_F(UploadDialogModelTest, SingleNameModeAsksBeforeSavingOverAFile) {

@@ -6,6 +6,8 @@
 
 #include "app/CKOVAApp.h"
 #include "app/MachineType.h"
+#include "download/ProgramCompare.h"
+#include "lang/TextPair.h"
 
 namespace {
 constexpr int kMaxDelayBit = 200;
@@ -54,6 +56,7 @@ void ChannelEditorModel::ShowRecord() {
     controls_.McName = record_.McName;
     controls_.SubSerial = record_.SubSerial;
     controls_.Folder = record_.NcdFileFolder;
+    controls_.Verify = record_.VerifyAfterDownload != 0;
 }
 
 uint32_t ChannelEditorModel::ChangeBits() const {
@@ -70,12 +73,20 @@ uint32_t ChannelEditorModel::ChangeBits() const {
     if (c.McName != r.McName) bits |= ChangeBit::McName;
     if (c.SubSerial != r.SubSerial) bits |= ChangeBit::SubSerial;
     if (c.Folder != r.NcdFileFolder) bits |= ChangeBit::Folder;
+    if (c.Verify != (r.VerifyAfterDownload != 0)) bits |= ChangeBit::Verify;
     return bits;
 }
 
 bool ChannelEditorModel::PnrOptionsEnabled() const {
     const int type = FindMachineType(controls_.McType);
     return type >= 0 && MachineTypes[static_cast<std::size_t>(type)].HasPnrOptions;
+}
+
+bool ChannelEditorModel::VerifyEnabled() const { return ProgramCompare::CanVerify(controls_.McType); }
+
+std::string ChannelEditorModel::VerifyCaption() const {
+    static constexpr TextPair kCaption{"Verify after download", "다운로드 후 검증"};
+    return kCaption.For(app_._nLanguage);
 }
 
 bool ChannelEditorModel::DefaultEnabled() const {
@@ -132,5 +143,6 @@ bool ChannelEditorModel::Ok() {
     record_.McName = controls_.McName;
     record_.SubSerial = controls_.SubSerial;
     record_.NcdFileFolder = controls_.Folder;
+    record_.VerifyAfterDownload = controls_.Verify ? 1 : 0;
     return true;
 }

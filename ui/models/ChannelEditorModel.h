@@ -29,6 +29,7 @@ struct ChannelEditorControls {
     std::string McName;
     std::string SubSerial;
     std::string Folder;
+    bool Verify = false;      // "Verify after download"
 };
 
 namespace ChangeBit {
@@ -42,6 +43,7 @@ inline constexpr uint32_t McType = 0x80;
 inline constexpr uint32_t McName = 0x100;
 inline constexpr uint32_t SubSerial = 0x200;
 inline constexpr uint32_t Folder = 0x400;
+inline constexpr uint32_t Verify = 0x800;
 // The changes a connected sub module must be set up again for: machine type
 // and line parameters.
 inline constexpr uint32_t LineParameters = McType | BaudRate | DataBit | ParityBit | DelayBit;
@@ -72,6 +74,11 @@ public:
     // The line parameters differ from the chosen type's defaults (a type that
     // is not in the table has none, so counts as default).
     bool DefaultEnabled() const;
+    // "Verify after download" means something for machines that send a
+    // program back by name (UNIVERSAL, TDK/VC5) only.
+    bool VerifyEnabled() const;
+    // Its caption in the current language (the text table has no row for it).
+    std::string VerifyCaption() const;
     bool OkEnabled() const { return ChangeBits() != 0; }
 
     // ---- actions ----

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/KeptVersions.h"
 #include "app/PathRules.h"
+#include "lang/TextPair.h"
 
 namespace {
 
@@ -120,14 +122,36 @@ bool UploadDialogModel::PcHasFile(const std::string& name) const {
                        [&](const TransferItem& file) { return EqualIgnoringCase(file.FileName, name); });
 }
 
+std::string UploadDialogModel::OlderVersions(const std::string& fileName) const {
+    static constexpr TextPair kOlder{"older versions kept: ", "보관된 이전 버전: "};
+    // The folder's own spelling of the name, which may differ in case.
+    auto file = std::find_if(pcFiles_.begin(), pcFiles_.end(),
+                             [&](const TransferItem& f) { return EqualIgnoringCase(f.FileName, fileName); });
+    if (file == pcFiles_.end()) return {};
+    const std::size_t count = KeptVersions::VersionsOf(JoinPath(CurrentFolder(), file->FileName)).size();
+    if (count == 0) return {};
+    return kOlder.For(language_) + std::to_string(count);
+}
+
+std::string UploadDialogModel::OlderVersionsNote(const std::string& fileName) const {
+    const std::string older = OlderVersions(fileName);
+    return older.empty() ? older : " (" + older + ")";
+}
+
 void UploadDialogModel::ComputeRemarks(Row& row) {
     row.Remarks.clear();
-    if (!machineList_) return;
+    if (!machineList_) {
+        // The file an upload under this name would replace.
+        row.Remarks = OlderVersions(row.FileName);
+        return;
+    }
     row.UploadName = FileNameRule(row.UploadName);
     if (!row.UploadName.empty()) {
-        row.Remarks = text_(PcHasFile(row.UploadName) ? Msg::FileOverwrite : Msg::Upload);
+        const bool exists = PcHasFile(row.UploadName);
+        row.Remarks = text_(exists ? Msg::FileOverwrite : Msg::Upload);
+        if (exists) row.Remarks += OlderVersionsNote(row.UploadName);
     } else if (PcHasFile(FileNameRule(row.ProgramName))) {
-        row.Remarks = text_(Msg::AlreadyExistOnPc);
+        row.Remarks = text_(Msg::AlreadyExistOnPc) + OlderVersionsNote(FileNameRule(row.ProgramName));
     }
 }
 

@@ -79,6 +79,8 @@ public:
 
     // Path and the first reading of the list.
     void Initialize();
+    // The language of the texts the text table has no row for (1 Korean).
+    void SetLanguage(int language) { language_ = language; }
 
     // The file-name rule for upload file names and for program names used as
     // file names: no blanks or line ends at either end, and no character a
@@ -150,6 +152,10 @@ private:
     void ReadList();
     void Recompute();
     void ComputeRemarks(Row& row);
+    // "older versions kept: N" for a file of the folder that has kept
+    // versions, else empty; the Note puts it in brackets behind a remark.
+    std::string OlderVersions(const std::string& fileName) const;
+    std::string OlderVersionsNote(const std::string& fileName) const;
     bool PcHasFile(const std::string& name) const;
     bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
 
@@ -169,4 +175,5 @@ private:
     int clickedRow_ = -1;
     int clickedColumn_ = -1;
     int renameRow_ = -1;
+    int language_ = 0;
 };
