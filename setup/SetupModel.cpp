@@ -213,14 +213,29 @@ std::string SetupModel::UninstallProgram()
             fs::remove(fs::path(folder) / kShortcut, ec);
         }
     }
-    // Everything in the folder goes, files the user put there too; so the
-    // folder must be the one this installer computed, never "" or "/".
+    // Everything in the folder goes, files the user put there too, except the
+    // transfer journal: a factory's record of which program went where
+    // outlives the program. So the folder must be the one this installer
+    // computed, never "" or "/".
     if (IsProgramFolder(paths_.ProgramFolder)) {
         std::error_code ec;
-        fs::remove_all(paths_.ProgramFolder, ec);
+        for (fs::directory_iterator it(paths_.ProgramFolder, ec), end; !ec && it != end; it.increment(ec)) {
+            if (!IsJournalFile(it->path().filename().string())) {
+                std::error_code removeError;
+                fs::remove_all(it->path(), removeError);
+            }
+        }
+        // Removed only when empty, so a kept journal keeps its folder.
+        fs::remove(paths_.ProgramFolder, ec);
     }
     Refresh();
     return {};
+}
+
+bool SetupModel::IsJournalFile(const std::string& name)
+{
+    // The database and the files SQLite keeps beside it while it writes.
+    return name.rfind(kJournalFile, 0) == 0;
 }
 
 std::string SetupModel::SetAutoStart()

@@ -66,6 +66,10 @@ public:
     // True when `folder` may be deleted as the program folder: the computed
     // absolute folder ".../MERIDO ELE/KOVA", never "", "/" or a relative path.
     static bool IsProgramFolder(const std::string& folder);
+    // The transfer journal that kova keeps in the program folder; an
+    // uninstall leaves it (and the files SQLite keeps beside it) in place.
+    static constexpr const char* kJournalFile = "journal.sqlite";
+    static bool IsJournalFile(const std::string& name);
 
 private:
     void RemoveAutoStart();

@@ -1,10 +1,13 @@
 #pragma once
 // What the per-type upload jobs share: the received program in UploadText,
 // the lines the receive path collects for them, the status texts of a running
-// upload, handing a cancel down to the dispatcher, and the end states. State
-// 9000 stores the program: into a sibling file first, which replaces the
-// target only once the whole text is written, so a failed write leaves an
-// existing file as it was. Each type's state table stays in its own file.
+// upload, handing a cancel down to the dispatcher, the journal record of each
+// item, and the end states. State 9000 stores the program (UploadFileWriter):
+// the file it replaces goes into the kept versions, the new text into a
+// sibling file first, which replaces the target only once it is written
+// whole. While Terminal::ReadBack is set the program goes there instead (a
+// download's verify) and nothing is written or recorded. Each type's state
+// table stays in its own file.
 
 #include <cstdint>
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "SetupFixture.h"
 #include "setup/DesktopEntry.h"
@@ -162,6 +164,29 @@ TEST_F(SetupModelTest, UninstallRemovesFolderWithForeignFilesShortcutsAndAutoSta
     EXPECT_FALSE(fs::exists(paths.AutoStartFile));
     EXPECT_EQ(model.State().Flags(), 0u);
     EXPECT_TRUE(fs::exists(Release() / "kova"));
+}
+
+TEST_F(SetupModelTest, UninstallKeepsTheTransferJournalAndItsFolder)
+{
+    model.InstallProgram();
+    const fs::path folder(paths.ProgramFolder);
+    TempFolder::Write(folder / "journal.sqlite", "records");
+    TempFolder::Write(folder / "journal.sqlite-wal", "pending");
+    TempFolder::Write(folder / "notes.txt", "mine");
+
+    EXPECT_EQ(model.UninstallProgram(), "");
+    EXPECT_TRUE(fs::exists(folder / "journal.sqlite"));
+    EXPECT_TRUE(fs::exists(folder / "journal.sqlite-wal"));
+    EXPECT_FALSE(fs::exists(folder / "notes.txt"));
+    EXPECT_FALSE(fs::exists(paths.InstalledProgram));
+    EXPECT_EQ(model.State().Flags(), 0u);
+    // Installed again over the kept journal: the journal stays as it was.
+    model.InstallProgram();
+    EXPECT_TRUE(fs::exists(paths.InstalledProgram));
+    std::ifstream in(folder / "journal.sqlite");
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "records");
 }
 
 // The whole folder goes, so only the folder the installer computed may go.
