@@ -12,6 +12,8 @@ for stamp in 20261201T080000.000Z 20261203T093000.000Z 20261205T141500.000Z; do
   cp "$work/nc/BOARD7.NCD" "$work/nc/.kova-history/BOARD7.NCD.$stamp"
 done
 # F4 on the connected DYNA/PERT channel: the upload dialog lists the folder's
-# files with their remarks; Escape leaves it without uploading.
+# files with their remarks; Escape from the list (in the name field it only
+# clears the name) leaves it without uploading.
 xdotool key F4;     sleep 2;                       shot upload-kept-versions
+xdotool mousemove 630 400 click 1; sleep 0.5
 xdotool key Escape; sleep 1.5
