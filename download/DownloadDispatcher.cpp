@@ -74,7 +74,9 @@ int DownloadDispatcher::CheckReadBack() {
     }
     if (!readBack_.Completed) {
         T.ShowStatus(kNotReadBack.For(language) + file, 0);
-        T.Journal.EndHeld(std::string("not verified: ") + kNotReadBack.English);
+        // The read-back's own failure has been shown already; the record keeps it.
+        T.Journal.EndHeld("not verified: " + (readBack_.FailText.empty() ? std::string(kNotReadBack.English)
+                                                                           : readBack_.FailText));
         ++result_.FilesNotVerified;
         return 1;
     }

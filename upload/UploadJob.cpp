@@ -138,10 +138,10 @@ int UploadJob::Store() {
             return 1;
         case UploadWriteResult::Outcome::WrittenAside: {
             const int language = T.App._nLanguage;
-            const std::string text = kNotKept.For(language) + written.Error;
-            T.ShowStatus(text, 0);
+            T.ShowStatus(kNotKept.For(language) + written.Error, 0);
             T.ShowStatus(kStoredAside.For(language) + written.Path, 0);
-            EndRecord(TransferResult::Failed, -1, text + "; " + kStoredAside.English + written.Path);
+            EndRecord(TransferResult::Failed, -1,
+                      kNotKept.English + written.Error + "; " + kStoredAside.English + written.Path);
             return 1;
         }
         case UploadWriteResult::Outcome::Written: break;

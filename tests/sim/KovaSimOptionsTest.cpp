@@ -27,7 +27,9 @@ TEST(KovaSimOptionsTest, KnobsReachTheRadio) {
 
 TEST(KovaSimOptionsTest, WrongCommandLinesAreRefusedWithAReason) {
     const std::vector<std::vector<std::string>> wrong = {
-        {"--link"}, {"--bogus"}, {"--sub-version", "125"}, {"--sub-version", "4x"}, {"--mute"}};
+        {"--link"}, {"--bogus"}, {"--sub-version", "125"}, {"--sub-version", "4x"}, {"--mute"},
+        {"--alter-stored", "000000000007"}, {"--alter-stored", ":3"}, {"--alter-stored", "000000000007:0"},
+        {"--alter-stored", "000000000007:2x"}};
     for (const auto& args : wrong) {
         KovaSimOptions options;
         std::string error;
@@ -43,6 +45,12 @@ TEST(KovaSimOptionsTest, WrongCommandLinesAreRefusedWithAReason) {
     SimulatedRadio radio(clock);
     EXPECT_FALSE(options.ApplyTo(radio, error));
     EXPECT_NE(error.find("000000000099"), std::string::npos);
+
+    // A store to alter needs a machine that stores programs by name.
+    KovaSimOptions alter;
+    ASSERT_TRUE(alter.Parse({"--alter-stored", "000000000001:2"}, error)) << error;
+    EXPECT_FALSE(alter.ApplyTo(radio, error));
+    EXPECT_NE(error.find("UNIVERSAL or TDK/VC5"), std::string::npos) << error;
 }
 
 TEST(SimulatedRadioTest, DefaultPopulationServesOneMachineOfEachTypeInOrder) {

@@ -140,4 +140,28 @@ TEST_F(VerifyAfterDownload, AProgramTheMachineDoesNotGiveBackIsNotVerified) {
     EXPECT_EQ(DownloadRecord()->Verify.rfind("not verified", 0), 0u);
 }
 
+TEST_F(VerifyAfterDownload, ACancelDuringTheReadBackEndsTheRunAsCancelled) {
+    const VerifyCase c = Cases()[0];
+    Attach(c);
+    WriteNc("P.NCD", c.File);
+    WriteNc("Q.NCD", c.File);
+    Choose({"Q.NCD", "P.NCD"});
+    for (TransferItem& item : view.DownloadAnswer.Files) item.McProgramName = c.Program;
+    view.DownloadAnswer.Verify = true;
+    ASSERT_TRUE(ConnectChannel(3));
+    Post(WindowMsg::StartDownload);
+    ASSERT_TRUE(loop.RunUntil([&] { return terminal.ReadBack != nullptr; }, 600000));
+    Post(WindowMsg::Cancel);
+    ASSERT_TRUE(RunUntilIdle(600000));
+    EXPECT_EQ(LastRun().EndState, 9001);
+    EXPECT_EQ(LastRun().FilesNotVerified, 1);
+    EXPECT_EQ(terminal.ReadBack, nullptr);
+    // P.NCD went out whole and says so; Q.NCD never started.
+    ASSERT_NE(DownloadRecord(), nullptr);
+    EXPECT_EQ(DownloadRecord()->PcFile, (files / "P.NCD").string());
+    EXPECT_EQ(DownloadRecord()->Result, TransferResult::Completed);
+    EXPECT_EQ(DownloadRecord()->Verify, "not verified: cancelled");
+    EXPECT_EQ(journal.Records.size(), 2u);
+}
+
 }  // namespace
