@@ -24,26 +24,20 @@ std::string ReadFile(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(UploadFileWriterTest, ReplacingKeepsTheOlderFileAndRotatesAtTheLimit) {
+TEST(UploadFileWriterTest, ReplacingKeepsTheOlderFileUnlessNoneAreKept) {
     TempFolder folder;
     const std::string path = (folder / "P1.NC").string();
-    Clock::time_point now = Clock::now();
-    for (int i = 0; i < 4; ++i) {
-        const UploadWriteResult r = UploadFileWriter::Write(path, "V" + std::to_string(i), now, 2);
-        ASSERT_EQ(r.Result, Outcome::Written) << r.Error;
-        EXPECT_EQ(r.Path, path);
-        now += std::chrono::seconds(1);
-    }
-    EXPECT_EQ(ReadFile(path), "V3");
-    const auto versions = KeptVersions::VersionsOf(path);
-    ASSERT_EQ(versions.size(), 2u);
-    EXPECT_EQ(ReadFile(versions[0]), "V1");
-    EXPECT_EQ(ReadFile(versions[1]), "V2");
+    const Clock::time_point now = Clock::now();
+    TempFolder::Write(folder / "P1.NC", "OLD");
+    const UploadWriteResult r = UploadFileWriter::Write(path, "NEW", now, 20);
+    ASSERT_EQ(r.Result, Outcome::Written) << r.Error;
+    EXPECT_EQ(ReadFile(path), "NEW");
+    ASSERT_EQ(KeptVersions::VersionsOf(path).size(), 1u);
+    EXPECT_EQ(ReadFile(KeptVersions::VersionsOf(path)[0]), "OLD");
 
-    // With no versions to keep the file is simply replaced.
-    ASSERT_EQ(UploadFileWriter::Write(path, "V4", now, 0).Result, Outcome::Written);
-    EXPECT_EQ(ReadFile(path), "V4");
-    EXPECT_EQ(KeptVersions::VersionsOf(path).size(), 2u);
+    ASSERT_EQ(UploadFileWriter::Write(path, "NEWER", now, 0).Result, Outcome::Written);
+    EXPECT_EQ(ReadFile(path), "NEWER");
+    EXPECT_EQ(KeptVersions::VersionsOf(path).size(), 1u);
 }
 
 TEST(UploadFileWriterTest, AnOlderFileThatCannotBeKeptStaysAndTheNewProgramGoesBesideIt) {
