@@ -18,6 +18,7 @@ namespace {
 // A text of blanks and line ends holds no program.
 bool HoldsProgram(const std::string& text) { return text.find_first_not_of(" \t\r\n") != std::string::npos; }
 
+constexpr TextPair kReadingBack{"Reading back to verify...", "검증을 위해 읽는 중..."};
 constexpr TextPair kNotKept{"The older file could not be kept: ", "이전 파일을 보관하지 못했습니다: "};
 constexpr TextPair kStoredAside{"The uploaded program was stored as ", "업로드한 프로그램을 다음 이름으로 저장했습니다: "};
 }  // namespace
@@ -26,7 +27,9 @@ UploadJob::UploadJob(Terminal& terminal, uint32_t bit, UploadDispatcher& dispatc
     : Job(terminal, bit), Dispatcher(dispatcher) {}
 
 void UploadJob::ShowUploading(const std::string& detail) {
-    std::string text = T.Text(Msg::UploadingEllipsis) + " (" + T.CurrentItem.FileName;
+    // A read-back writes no file: the operator sees that the download is being checked.
+    std::string text = T.ReadBack != nullptr ? kReadingBack.For(T.App._nLanguage) : T.Text(Msg::UploadingEllipsis);
+    text += " (" + T.CurrentItem.FileName;
     if (!detail.empty()) text += ", " + detail;
     T.ShowStatus(text + ")", 1);
 }

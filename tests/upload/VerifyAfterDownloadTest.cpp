@@ -80,6 +80,8 @@ TEST_P(VerifyAfterDownload, TheOutcomeIsShownAndJournaled) {
     EXPECT_EQ(LastRun().FilesCompleted, 1);
     EXPECT_EQ(LastRun().FilesNotVerified, verified ? 0 : 1);
     EXPECT_EQ(LastRun().EndState, 9000);
+    EXPECT_TRUE(ShownStartingWith("Reading back to verify... (P.NCD, "));
+    EXPECT_FALSE(ShownStartingWith("Uploading"));
     if (verified) {
         EXPECT_TRUE(Shown("Verified (P.NCD)"));
     } else {
