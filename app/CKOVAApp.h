@@ -22,6 +22,7 @@
 
 #include "app/ChannelConfig.h"
 #include "app/FontSetting.h"
+#include "app/JournalSettings.h"
 #include "app/PcPortConfig.h"
 #include "lang/MultiLanguageArray.h"
 #include "lang/MultiLanguageFile.h"
@@ -135,7 +136,7 @@ public:
     ChannelConfig CurrentChannel;
     // How many older versions of a file an upload replaces stay beside it
     // (section "JOURNAL"); 0 keeps none.
-    int KeptVersionLimit = 20;
+    int KeptVersionLimit = JournalSettings::kDefaultKeptVersions;
 
     std::vector<std::string> MachineTypeList;
     std::vector<std::string> BaudRateList;
