@@ -64,11 +64,7 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::StartClosePort: StartUnlessActive(JobBit::ClosePort); return 1;
         case WindowMsg::Received: OnReceived(); return 0;
         case WindowMsg::LineEvent: OnLineEvent(wParam, lParam); return 0;
-        case WindowMsg::ReceiveOverflow:
-            // The reader already dropped the block; tell the operator once per report.
-            ++ReceiveLossCount;
-            View.AskMessageBox("Receive buffer over!", MessageBoxKind::Ok);
-            return 0;
+        case WindowMsg::ReceiveOverflow: OnReceiveLoss(lParam); return 0;
         case WindowMsg::PortLost: OnPortLost(); return 0;
         case WindowMsg::StartUpload: StartUnlessActive(JobBit::UploadDispatcher); return 1;
         case WindowMsg::StartDownload: StartUnlessActive(JobBit::DownloadDispatcher); return 1;
@@ -93,6 +89,26 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::LineReceived: PostJobEvent(EV_LINE); return 1;
         default: return 0;
     }
+}
+
+std::string Terminal::ReceiveLossReport(uint64_t lostBytes) {
+    if (lostBytes == 0) return kReceiveOverText;
+    return std::string(kReceiveOverText) + " (" + std::to_string(lostBytes) + " bytes lost)";
+}
+
+void Terminal::OnReceiveLoss(uint32_t lostBytes) {
+    ++ReceiveLossCount;
+    ReceiveLostBytes += lostBytes;
+    // A flood can report many losses in a row: one notice at a time, never a
+    // stack of them; the status window keeps the running count.
+    if (lossNoticeOpen_) return;
+    lossNoticeOpen_ = true;
+    ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
+    const uint64_t shown = ReceiveLostBytes;
+    View.AskMessageBox(kReceiveOverText, MessageBoxKind::Ok);
+    lossNoticeOpen_ = false;
+    // What was lost while the notice was open, so the count stays complete.
+    if (ReceiveLostBytes != shown) ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
 }
 
 // ---- timers -------------------------------------------------------------------

@@ -95,8 +95,18 @@ public:
     // The device is gone: the running jobs are cancelled at once instead of
     // waiting out their time-outs, and the port is closed.
     void OnPortLost();
-    // Counts receive overflows; a transfer that saw one ends with kReceiveLostText.
+    // Counts reports of lost received bytes; a transfer that saw one ends with kReceiveLostText.
     uint32_t ReceiveLossCount = 0;
+    // Received bytes the port reported lost since the terminal started.
+    uint64_t ReceiveLostBytes = 0;
+    // A loss report (0x407, lParam: bytes lost, 0 when the port cannot tell):
+    // counted, entered in the status window, and told to the operator with one
+    // notice; reports that arrive while that notice is open only add to the count.
+    void OnReceiveLoss(uint32_t lostBytes);
+    // "Receive buffer over! (<n> bytes lost)"; without a count when none is known.
+    // The text table has no row for it, so it is the same in every language.
+    static constexpr const char* kReceiveOverText = "Receive buffer over!";
+    static std::string ReceiveLossReport(uint64_t lostBytes);
     static constexpr const char* kReceiveLostText =
         "Received bytes were lost: the machine's answers may have been missed.";
     // The last disconnect ended without the host module's DISCONNECT (or the
@@ -227,6 +237,7 @@ private:
     void PublishFigures(bool due);
 
     uint64_t figuresShownMs_ = 0;
+    bool lossNoticeOpen_ = false;   // the "Receive buffer over!" notice is up
 
     StatusNumbering statusNumbering_;
     std::vector<std::unique_ptr<Job>> jobs_;

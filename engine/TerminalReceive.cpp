@@ -15,6 +15,8 @@
 
 namespace {
 bool IsPrintable(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
+// Bytes taken from the ring at a time.
+constexpr size_t kReceiveBlockSize = 4096;
 }  // namespace
 
 void Terminal::OnReceived() {
@@ -32,10 +34,26 @@ void Terminal::OnReceived() {
         display.clear();
     };
 
-    uint8_t byte;
-    while (Port.TakeByte(byte)) {
+    // Bytes come out of the ring a block at a time; the block is on the stack so
+    // the path allocates nothing per batch beyond the display text.
+    uint8_t block[kReceiveBlockSize];
+    size_t blockSize = 0;
+    size_t next = 0;
+    const bool portWasOpen = Port.IsOpen();
+    bool portClosed = false;
+    while (!portClosed) {
+        if (next == blockSize) {
+            const bool firstBlock = blockSize == 0;
+            blockSize = Port.TakeBlock(block, sizeof block);
+            next = 0;
+            if (blockSize == 0) break;
+            // Once per batch: the link is alive, the idle disconnect starts over.
+            if (firstBlock && IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) {
+                Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
+            }
+        }
+        const uint8_t byte = block[next++];
         ReceivedByte = static_cast<int8_t>(byte);
-        if (IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
 
         // The sub module stuffs a 0x00 after every '+' so that data can never
         // look like the host module's escape; drop it.
@@ -98,7 +116,12 @@ void Terminal::OnReceived() {
                 ++RxLines;
                 if (LineSink != nullptr) LineSink->push_back({PartialLine, 0});
                 // Jobs that wait for lines get this one before the next byte is read.
-                if (Engine.EventMask & EV_LINE) HandleMessage(WindowMsg::LineReceived);
+                if (Engine.EventMask & EV_LINE) {
+                    HandleMessage(WindowMsg::LineReceived);
+                    // A job that closed the port on this line wants nothing more of the
+                    // batch (closing empties the ring for the same reason).
+                    portClosed = portWasOpen && !Port.IsOpen();
+                }
             }
             PartialLine.clear();
         } else if (byte == ControlByte::Backspace) {

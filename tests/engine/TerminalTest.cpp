@@ -36,6 +36,29 @@ TEST_F(TerminalTest, StatusSoundsFollowTheLastCharacter) {
     EXPECT_EQ(view.Sounds, (std::vector<Sound>{Sound::Error, Sound::Question}));
 }
 
+TEST_F(TerminalTest, LostBytesAreCountedWithOneNoticeAtATime) {
+    // A flood reports more losses while the operator still has the notice open.
+    view.WhileBoxOpen = [&](const std::string&) {
+        view.WhileBoxOpen = nullptr;
+        terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 300);
+        terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 20);
+    };
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 1000);
+    EXPECT_EQ(view.Boxes, std::vector<std::string>{"Receive buffer over!"});
+    EXPECT_EQ(terminal.ReceiveLostBytes, 1320u);
+    EXPECT_EQ(terminal.ReceiveLossCount, 3u);
+    // The status window has the count when the notice opens and when it closes.
+    EXPECT_EQ(view.StatusLines, (std::vector<std::string>{"1> Receive buffer over! (1000 bytes lost)",
+                                                          "2> Receive buffer over! (1320 bytes lost)"}));
+
+    // Closed, the next loss is told again; a port that cannot count says so plainly.
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 5);
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 0);
+    EXPECT_EQ(view.Boxes.size(), 3u);
+    EXPECT_EQ(view.StatusLines.back(), "4> Receive buffer over! (1325 bytes lost)");
+    EXPECT_EQ(view.StatusLines.size(), 4u);
+}
+
 TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     std::string report;
     app.PcPort.PortName = "ttyUSB0";
