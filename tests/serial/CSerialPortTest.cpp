@@ -253,6 +253,7 @@ TEST_F(CSerialPortTest, OneReceivedPostCoversAWholeBurst) {
 }
 
 TEST_F(CSerialPortTest, FullRingHoldsTheReaderBackUntilBytesAreTaken) {
+    ASSERT_TRUE(pty.OpenObserver());
     CSerialPort port(log.Poster());
     ASSERT_EQ(OpenDefault(port, pty.SlavePath()), 1);
 
