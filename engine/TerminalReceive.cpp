@@ -1,6 +1,9 @@
 // The receive path of Terminal: turns the bytes the reader put into the receive
 // ring into the shared receive variables, lines and job events.
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/CKOVAApp.h"
 #include "engine/EventLoop.h"
 #include "engine/JobBits.h"
@@ -15,6 +18,9 @@
 
 namespace {
 bool IsPrintable(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
+// Text that only goes into the line and the window: printable, DEL, and none
+// of the bytes that mean something to a job ('%' marks a punch start or end).
+bool IsPlainText(uint8_t b) { return b >= 0x20 && b <= 0x7F && b != '%'; }
 // Bytes taken from the ring at a time.
 constexpr size_t kReceiveBlockSize = 4096;
 }  // namespace
@@ -51,6 +57,28 @@ void Terminal::OnReceived() {
             if (firstBlock && IdleTimeoutMs != 0 && (StatusFlags & Status::SubConnected)) {
                 Loop.SetTimer(kTimerIdle, IdleTimeoutMs);
             }
+        }
+        // A run of plain text, the bulk of any listing or upload, moves as one
+        // piece; it changes exactly what the byte-by-byte path below would.
+        if (!ReplyByteArmed && IsPlainText(block[next])) {
+            size_t end = next + 1;
+            while (end < blockSize && IsPlainText(block[end])) ++end;
+            const char* run = reinterpret_cast<const char*>(block + next);
+            const size_t length = end - next;
+            if (std::memchr(run, static_cast<uint8_t>(ExpectedEcho), length) != nullptr) {
+                StatusFlags |= Status::EchoArrived;
+            }
+            if (PartialLine.size() < kPartialLineLimit) {
+                PartialLine.append(run, std::min(length, kPartialLineLimit - PartialLine.size()));
+            }
+            display.append(run, length);
+            RxByteCount += static_cast<int>(length);
+            RxTotal += length;
+            ReceivedByte = static_cast<int8_t>(block[end - 1]);
+            PreviousByte = ReceivedByte;
+            processed = true;
+            next = end;
+            continue;
         }
         const uint8_t byte = block[next++];
         ReceivedByte = static_cast<int8_t>(byte);
