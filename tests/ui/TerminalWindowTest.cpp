@@ -135,7 +135,7 @@ TEST_F(TerminalWindowTest, CommunicationWindowTrimsAndEchoesSentBytes) {
     EXPECT_EQ(window->CommWindow()->blockCount(), static_cast<int>(window->CommTrimmer().LineCount()));
     // Received text waits for the next repaint instead of being laid out at once.
     window->AppendCommText("late");
-    EXPECT_EQ(window->CommWindow()->toPlainText().right(4).toStdString(), "xxxx");
+    EXPECT_EQ(window->CommWindow()->toPlainText().right(4).toStdString(), "xxx\n");
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->CommWindow()->toPlainText().endsWith("late"); }));
 
     window->SendMessage(WindowMsg::ClearComm);
