@@ -99,16 +99,25 @@ std::string Terminal::ReceiveLossReport(uint64_t lostBytes) {
 void Terminal::OnReceiveLoss(uint32_t lostBytes) {
     ++ReceiveLossCount;
     ReceiveLostBytes += lostBytes;
-    // A flood can report many losses in a row: one notice at a time, never a
-    // stack of them; the status window keeps the running count.
-    if (lossNoticeOpen_) return;
+    // A flood reports losses batch after batch: one notice for the burst, never
+    // a stack of them (nor a line of them on a console, which answers at once).
+    const uint64_t now = Loop.NowMs();
+    const bool sameBurst = lossNoticeOpen_ || (lossSeen_ && now - lastLossMs_ < kLossBurstGapMs);
+    lossSeen_ = true;
+    lastLossMs_ = now;
+    if (sameBurst) return;
     lossNoticeOpen_ = true;
-    ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
-    const uint64_t shown = ReceiveLostBytes;
+    ShowLossCount();
     View.AskMessageBox(kReceiveOverText, MessageBoxKind::Ok);
     lossNoticeOpen_ = false;
+    lastLossMs_ = Loop.NowMs();
     // What was lost while the notice was open, so the count stays complete.
-    if (ReceiveLostBytes != shown) ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
+    if (lossBytesShown_ != ReceiveLostBytes) ShowLossCount();
+}
+
+void Terminal::ShowLossCount() {
+    lossBytesShown_ = ReceiveLostBytes;
+    ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
 }
 
 // ---- timers -------------------------------------------------------------------
@@ -140,6 +149,7 @@ void Terminal::OnIdleTimer() {
 
 void Terminal::OnPacingTimer() {
     StatusFlags &= ~Status::PacingPause;
+    if (!lossNoticeOpen_ && lossBytesShown_ != ReceiveLostBytes) ShowLossCount();
     Loop.SetTimer(kTimerPacing, 1000);
     bool wasOn = (StatusFlags & Status::CtsOn) != 0;
     bool ctsOn = Port.IsOpen() && (Port.ReadModemStatus() & kModemCts) != 0;

@@ -101,8 +101,12 @@ public:
     uint64_t ReceiveLostBytes = 0;
     // A loss report (0x407, lParam: bytes lost, 0 when the port cannot tell):
     // counted, entered in the status window, and told to the operator with one
-    // notice; reports that arrive while that notice is open only add to the count.
+    // notice per burst of losses. Reports that arrive while that notice is open,
+    // or less than kLossBurstGapMs after the previous one, only add to the count;
+    // the status window shows the new count when the notice closes, or at the
+    // next tick of timer 502.
     void OnReceiveLoss(uint32_t lostBytes);
+    static constexpr uint64_t kLossBurstGapMs = 2000;
     // "Receive buffer over! (<n> bytes lost)"; without a count when none is known.
     // The text table has no row for it, so it is the same in every language.
     static constexpr const char* kReceiveOverText = "Receive buffer over!";
@@ -237,7 +241,12 @@ private:
     void PublishFigures(bool due);
 
     uint64_t figuresShownMs_ = 0;
+    // Enters the running count of lost bytes in the status window.
+    void ShowLossCount();
     bool lossNoticeOpen_ = false;   // the "Receive buffer over!" notice is up
+    bool lossSeen_ = false;
+    uint64_t lastLossMs_ = 0;       // the last loss report, or the notice's closing
+    uint64_t lossBytesShown_ = 0;   // ReceiveLostBytes as the status window last showed it
 
     StatusNumbering statusNumbering_;
     std::vector<std::unique_ptr<Job>> jobs_;
