@@ -29,8 +29,12 @@ bool JobEngine::StartJob(uint32_t bit) {
     Job* job = JobFor(bit);
     if (job == nullptr) return false;
     ActiveJobs |= bit;
-    if (job->Run(EV_START) != 0) DispatchJobs(EV_CONTINUE);
-    if (DispatchDepth == 0) NotifyIfAllEnded();
+    // A dispatch tells of the end itself (the outermost one, when this start is nested).
+    if (job->Run(EV_START) != 0) {
+        DispatchJobs(EV_CONTINUE);
+    } else if (DispatchDepth == 0) {
+        NotifyIfAllEnded();
+    }
     return true;
 }
 
