@@ -140,7 +140,9 @@ uint32_t CSerialPort::ReadModemStatus() {
     uint32_t status = 0;
     switch (tty_.ModemLines(status)) {
         case TtyStatus::Ok:
-            modemStatus_.store(status);
+            // CTS seen going off here: the reader, asleep while CTS was on, now
+            // watches for its return.
+            if ((modemStatus_.exchange(status) & ~status & kModemCts) != 0) wake_.Signal();
             break;
         case TtyStatus::NoModemLines:
             modemStatus_.store(kLinesWithoutModem);
@@ -214,7 +216,8 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
         // The modem lines have no descriptor event; they are read on a timer only
         // while something depends on CTS: a write still draining, or CTS off (the
         // transmit queue then waits for it). Otherwise the reader sleeps.
-        const bool watchModem = deviceUp && watchModemLines && (txPending || lastCts == 0);
+        const bool ctsOff = lastCts == 0 || (modemStatus_.load() & kModemCts) == 0;
+        const bool watchModem = deviceUp && watchModemLines && (txPending || ctsOff);
         if (watchModem && !modemWatched) nextModemCheck = Clock::now();
         modemWatched = watchModem;
 

@@ -48,7 +48,10 @@ public:
         return posts_;
     }
 
-    void HoldFirstReceived() { hold_ = true; }
+    void HoldFirstReceived() {
+        std::lock_guard lock(mutex_);
+        hold_ = true;
+    }
     bool Holding() const {
         std::lock_guard lock(mutex_);
         return holding_;
