@@ -346,6 +346,7 @@ void Terminal::ForgetPortState() {
 void Terminal::ClosePcPort(bool wait) {
     if (wait && (StatusFlags & Status::HostConfirmed)) Loop.Sleep(10);
     Port.Close();
+    ++PortCloses;
     ForgetPortState();
     StatusFlags &= ~(Status::LinkIdle | Status::HostConfirmed | Status::SubConnected);
     ShowStatus(App.PcPort.PortName + " " + Text(Msg::PortClosed), 0);

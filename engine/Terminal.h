@@ -83,6 +83,9 @@ public:
     // "<port> Port failed to open. (in use by another program)"
     std::string PortInUseReport() const;
     void ClosePcPort(bool wait);
+    // Counts ClosePcPort calls: the receive path drops what it took from a port
+    // that a job closed (and maybe opened again) while the batch was handled.
+    uint64_t PortCloses = 0;
 
     // ---- transmit queue ----
     int QueueByte(uint8_t byte, bool raw);            // then runs the pump

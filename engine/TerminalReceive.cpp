@@ -45,7 +45,7 @@ void Terminal::OnReceived() {
     uint8_t block[kReceiveBlockSize];
     size_t blockSize = 0;
     size_t next = 0;
-    const bool portWasOpen = Port.IsOpen();
+    const uint64_t portClosesBefore = PortCloses;
     bool portClosed = false;
     while (!portClosed) {
         if (next == blockSize) {
@@ -147,8 +147,9 @@ void Terminal::OnReceived() {
                 if (Engine.EventMask & EV_LINE) {
                     HandleMessage(WindowMsg::LineReceived);
                     // A job that closed the port on this line wants nothing more of the
-                    // batch (closing empties the ring for the same reason).
-                    portClosed = portWasOpen && !Port.IsOpen();
+                    // batch, even if it opened the port again (closing empties the ring
+                    // for the same reason).
+                    portClosed = PortCloses != portClosesBefore;
                 }
             }
             PartialLine.clear();

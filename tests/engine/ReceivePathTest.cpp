@@ -167,6 +167,28 @@ TEST_F(ReceivePathTest, BytesInsideRunsOfTextKeepTheirMeaning) {
     terminal.LineSink = nullptr;
 }
 
+TEST_F(ReceivePathTest, ALineThatClosesThePortEndsTheBatch) {
+    // A job that closes the port on a line (and opens it again, as a retry does).
+    struct ClosingJob : Job {
+        using Job::Job;
+        int Run(uint32_t event) override {
+            if (event != EV_LINE) return 0;
+            T.ClosePcPort(false);
+            std::string report;
+            T.OpenPcPort(report);
+            return 0;
+        }
+    };
+    terminal.AddJob<ClosingJob>(JobBit::HostCheck);
+    terminal.Engine.ActiveJobs = JobBit::HostCheck;
+    terminal.Engine.EventMask |= EV_LINE;
+    Receive("OK\rFROM THE OLD PORT\r");
+    EXPECT_EQ(terminal.LastReplyLine, "OK");
+    EXPECT_TRUE(terminal.PartialLine.empty());
+    EXPECT_EQ(view.Comm.find("OLD"), std::string::npos);
+    EXPECT_EQ(port.OpenCalls, 1);
+}
+
 TEST_F(ReceivePathTest, EveryByteValueAndAFloodKeepMemoryBounded) {
     std::string all;
     for (int i = 0; i < 256; ++i) all.push_back(static_cast<char>(i));
