@@ -4,11 +4,12 @@
 # involuntary, from /proc/PID/task/*/status) over a quiet stretch.
 #
 #   scripts/measure-wakeups.sh [BUILD_DIR] [SECONDS]
+#   (SHOT=file.png keeps a screenshot of the connected window, to check it)
 #
 # kova-cli: a download to a TDK/VC5A whose operator never presses start; the
 #           link is up and the job waits for the machine's start signal.
-# kova:     the window (offscreen platform) after it confirmed the host module
-#           and opened the port.
+# kova:     the window after it confirmed the host module and opened the port,
+#           and (under Xvfb, driven with xdotool) with channel 5 connected.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 seconds=${2:-10}
@@ -22,6 +23,8 @@ cleanup() {
 trap cleanup EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_CONFIG_HOME/MERIDO ELE"
+# The window's port; written before the channel, which goes into the same file.
+printf '[COMMON]\nPcComNo=%s\nLANGUAGE=0\n' "$work/trx" > "$XDG_CONFIG_HOME/MERIDO ELE/KOVA.conf"
 
 switches() {
     local total=0 n
@@ -62,8 +65,21 @@ sleep 1
 measure "kova-cli (waiting for start)" "$cli"
 kill -INT "$cli"; wait "$cli" 2>/dev/null || true
 
-printf '[COMMON]\nPcComNo=%s\nLANGUAGE=0\n' "$work/trx" > "$XDG_CONFIG_HOME/MERIDO ELE/KOVA.conf"
+# Under a virtual X display the window can be driven to connect a channel too.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
+    for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+fi
 "$build/ui/kova" >/dev/null 2>&1 & kova=$!; pids+=($kova)
 sleep 5   # start-up and the host check
 ls -l /proc/"$kova"/fd | grep -q "$(readlink -f "$work/trx")" || echo "kova does not hold the port" >&2
 measure "kova (host confirmed, idle)" "$kova"
+if [ "${QT_QPA_PLATFORM}" = xcb ]; then
+    # F2, then the dialog's only row (channel 5) and OK, where a 1280x800 screen puts them.
+    xdotool key F2; sleep 1.5
+    xdotool mousemove 630 253 click 1; sleep 0.5
+    xdotool mousemove 868 482 click 1; sleep 6
+    [ -n "${SHOT:-}" ] && import -window root "$SHOT"
+    measure "kova (channel connected, idle)" "$kova"
+fi
