@@ -68,7 +68,8 @@ public:
         return static_cast<size_t>(n);
     }
 
-    // Room left for the producer. Like Count, exact only for the producer.
+    // Room left for the producer. On the producer's side it can only be too
+    // small (the consumer may have taken more since), never too large.
     int Free() const { return kCapacity - Count(); }
 
     // Bytes held now. Exact for the calling side; from the other side it may be
