@@ -67,9 +67,13 @@ public:
     // Takes one received byte; false when the receive ring is empty.
     virtual bool TakeByte(uint8_t& byte) = 0;
     // Takes up to `capacity` received bytes, oldest first, and returns how many
-    // it took (0 when none is waiting). The receive path uses this; TakeByte is
-    // for callers that want a single byte.
-    virtual size_t TakeBlock(uint8_t* out, size_t capacity) = 0;
+    // it took (0 when none is waiting). The receive path uses this; a port with
+    // a ring takes the block in one piece, others may keep this byte-wise one.
+    virtual size_t TakeBlock(uint8_t* out, size_t capacity) {
+        size_t n = 0;
+        while (n < capacity && TakeByte(out[n])) ++n;
+        return n;
+    }
     // Last modem status read by the reader (kModem* bits).
     virtual uint32_t ModemStatus() const = 0;
     // Reads the modem status from the device now (and remembers it).
