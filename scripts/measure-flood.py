@@ -19,6 +19,7 @@ import argparse
 import errno
 import os
 import select
+import shutil
 import signal
 import subprocess
 import sys
@@ -95,7 +96,9 @@ def main():
     while not flooding and time.time() < deadline and cli.poll() is None:
         read_master(0.05)
     if not flooding:
-        print("the scan never started; see", err_path)
+        print("the scan never started:", open(err_path, "rb").read().decode("latin-1"))
+        cli.kill()
+        shutil.rmtree(work, ignore_errors=True)
         return 1
 
     start = time.time()
@@ -149,6 +152,7 @@ def main():
           % (shown_seconds, len(expected) / shown_seconds / 1e6, write_seconds))
     print("notices:              %d" % notices)
     print("lost-byte status:     %s" % (lost_lines[-1].strip() if lost_lines else "none (nothing reported lost)"))
+    shutil.rmtree(work, ignore_errors=True)
     return 0 if in_order and notices <= 1 else 1
 
 
