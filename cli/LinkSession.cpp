@@ -32,8 +32,6 @@ namespace {
 int qtArgc = 1;
 char qtArgv0[] = "kova-cli";
 char* qtArgv[] = {qtArgv0, nullptr};
-// How often the console looks whether the engine's work is done.
-constexpr int kIdlePollMs = 20;
 // How soon a Ctrl+C that no job could hear yet is tried again.
 constexpr int kCancelRetryMs = 100;
 
@@ -148,13 +146,12 @@ void LinkSession::RunJob(uint32_t jobBit) {
 void LinkSession::RunUntilIdle() {
     auto idle = [this] { return terminal_->Engine.ActiveJobs == 0; };
     if (idle()) return;
+    // The engine says when its last job has ended; between events the process
+    // sleeps. A handler may start new work after that news, hence the loop.
     QEventLoop wait;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &wait, [&] {
-        if (idle()) wait.quit();
-    });
-    poll.start(kIdlePollMs);
-    wait.exec();
+    terminal_->Engine.OnAllJobsEnded = [&wait] { wait.quit(); };
+    while (!idle()) wait.exec();
+    terminal_->Engine.OnAllJobsEnded = nullptr;
 }
 
 bool LinkSession::Close() {

@@ -29,8 +29,17 @@ bool JobEngine::StartJob(uint32_t bit) {
     Job* job = JobFor(bit);
     if (job == nullptr) return false;
     ActiveJobs |= bit;
-    if (job->Run(EV_START) != 0) DispatchJobs(EV_CONTINUE);
+    // A dispatch tells of the end itself (the outermost one, when this start is nested).
+    if (job->Run(EV_START) != 0) {
+        DispatchJobs(EV_CONTINUE);
+    } else if (DispatchDepth == 0) {
+        NotifyIfAllEnded();
+    }
     return true;
+}
+
+void JobEngine::NotifyIfAllEnded() {
+    if (ActiveJobs == 0 && OnAllJobsEnded) OnAllJobsEnded();
 }
 
 void JobEngine::PostJobEvent(uint32_t code) {
@@ -63,7 +72,10 @@ int JobEngine::DispatchJobs(uint32_t code) {
         code = EV_CONTINUE;
         if (result != 0) continue;
         --DispatchDepth;
-        if (DispatchDepth == 0) return result;
+        if (DispatchDepth == 0) {
+            NotifyIfAllEnded();
+            return result;
+        }
         code = EventRing[ringRead_];
         ringRead_ = (ringRead_ + 1) % kRingSize;
     }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class Job;
 
@@ -32,12 +33,16 @@ public:
 
     uint32_t ActiveJobs = 0;
     uint32_t EventMask;
+    // Called when a start or an outermost dispatch ends with no job active, so a
+    // front end can wait for the work's end without looking on a timer.
+    std::function<void()> OnAllJobsEnded;
     int DispatchDepth = 0;
 
     static constexpr int kRingSize = 256;
 
 private:
     int CallHighestActive(uint32_t code);
+    void NotifyIfAllEnded();
     Job* JobFor(uint32_t bit) const;
 
     std::array<Job*, 32> jobs_{};

@@ -64,11 +64,7 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::StartClosePort: StartUnlessActive(JobBit::ClosePort); return 1;
         case WindowMsg::Received: OnReceived(); return 0;
         case WindowMsg::LineEvent: OnLineEvent(wParam, lParam); return 0;
-        case WindowMsg::ReceiveOverflow:
-            // The reader already dropped the block; tell the operator once per report.
-            ++ReceiveLossCount;
-            View.AskMessageBox("Receive buffer over!", MessageBoxKind::Ok);
-            return 0;
+        case WindowMsg::ReceiveOverflow: OnReceiveLoss(lParam); return 0;
         case WindowMsg::PortLost: OnPortLost(); return 0;
         case WindowMsg::StartUpload: StartUnlessActive(JobBit::UploadDispatcher); return 1;
         case WindowMsg::StartDownload: StartUnlessActive(JobBit::DownloadDispatcher); return 1;
@@ -93,6 +89,35 @@ intptr_t Terminal::HandleMessage(uint32_t message, uint32_t wParam, uint32_t lPa
         case WindowMsg::LineReceived: PostJobEvent(EV_LINE); return 1;
         default: return 0;
     }
+}
+
+std::string Terminal::ReceiveLossReport(uint64_t lostBytes) {
+    if (lostBytes == 0) return kReceiveOverText;
+    return std::string(kReceiveOverText) + " (" + std::to_string(lostBytes) + " bytes lost)";
+}
+
+void Terminal::OnReceiveLoss(uint32_t lostBytes) {
+    ++ReceiveLossCount;
+    ReceiveLostBytes += lostBytes;
+    // A flood reports losses batch after batch: one notice for the burst, never
+    // a stack of them (nor a line of them on a console, which answers at once).
+    const uint64_t now = Loop.NowMs();
+    const bool sameBurst = lossNoticeOpen_ || (lossSeen_ && now - lastLossMs_ < kLossBurstGapMs);
+    lossSeen_ = true;
+    lastLossMs_ = now;
+    if (sameBurst) return;
+    lossNoticeOpen_ = true;
+    ShowLossCount();
+    View.AskMessageBox(kReceiveOverText, MessageBoxKind::Ok);
+    lossNoticeOpen_ = false;
+    lastLossMs_ = Loop.NowMs();
+    // What was lost while the notice was open, so the count stays complete.
+    if (lossBytesShown_ != ReceiveLostBytes) ShowLossCount();
+}
+
+void Terminal::ShowLossCount() {
+    lossBytesShown_ = ReceiveLostBytes;
+    ShowStatus(ReceiveLossReport(ReceiveLostBytes), 1);
 }
 
 // ---- timers -------------------------------------------------------------------
@@ -124,6 +149,7 @@ void Terminal::OnIdleTimer() {
 
 void Terminal::OnPacingTimer() {
     StatusFlags &= ~Status::PacingPause;
+    if (!lossNoticeOpen_ && lossBytesShown_ != ReceiveLostBytes) ShowLossCount();
     Loop.SetTimer(kTimerPacing, 1000);
     bool wasOn = (StatusFlags & Status::CtsOn) != 0;
     bool ctsOn = Port.IsOpen() && (Port.ReadModemStatus() & kModemCts) != 0;
@@ -320,6 +346,7 @@ void Terminal::ForgetPortState() {
 void Terminal::ClosePcPort(bool wait) {
     if (wait && (StatusFlags & Status::HostConfirmed)) Loop.Sleep(10);
     Port.Close();
+    ++PortCloses;
     ForgetPortState();
     StatusFlags &= ~(Status::LinkIdle | Status::HostConfirmed | Status::SubConnected);
     ShowStatus(App.PcPort.PortName + " " + Text(Msg::PortClosed), 0);

@@ -84,6 +84,9 @@ public:
     // "<port> Port failed to open. (in use by another program)"
     std::string PortInUseReport() const;
     void ClosePcPort(bool wait);
+    // Counts ClosePcPort calls: the receive path drops what it took from a port
+    // that a job closed (and maybe opened again) while the batch was handled.
+    uint64_t PortCloses = 0;
 
     // ---- transmit queue ----
     int QueueByte(uint8_t byte, bool raw);            // then runs the pump
@@ -96,8 +99,22 @@ public:
     // The device is gone: the running jobs are cancelled at once instead of
     // waiting out their time-outs, and the port is closed.
     void OnPortLost();
-    // Counts receive overflows; a transfer that saw one ends with kReceiveLostText.
+    // Counts reports of lost received bytes; a transfer that saw one ends with kReceiveLostText.
     uint32_t ReceiveLossCount = 0;
+    // Received bytes the port reported lost since the terminal started.
+    uint64_t ReceiveLostBytes = 0;
+    // A loss report (0x407, lParam: bytes lost, 0 when the port cannot tell):
+    // counted, entered in the status window, and told to the operator with one
+    // notice per burst of losses. Reports that arrive while that notice is open,
+    // or less than kLossBurstGapMs after the previous one, only add to the count;
+    // the status window shows the new count when the notice closes, or at the
+    // next tick of timer 502.
+    void OnReceiveLoss(uint32_t lostBytes);
+    static constexpr uint64_t kLossBurstGapMs = 2000;
+    // "Receive buffer over! (<n> bytes lost)"; without a count when none is known.
+    // The text table has no row for it, so it is the same in every language.
+    static constexpr const char* kReceiveOverText = "Receive buffer over!";
+    static std::string ReceiveLossReport(uint64_t lostBytes);
     static constexpr const char* kReceiveLostText =
         "Received bytes were lost: the machine's answers may have been missed.";
     // The last disconnect ended without the host module's DISCONNECT (or the
@@ -231,6 +248,12 @@ private:
     void PublishFigures(bool due);
 
     uint64_t figuresShownMs_ = 0;
+    // Enters the running count of lost bytes in the status window.
+    void ShowLossCount();
+    bool lossNoticeOpen_ = false;   // the "Receive buffer over!" notice is up
+    bool lossSeen_ = false;
+    uint64_t lastLossMs_ = 0;       // the last loss report, or the notice's closing
+    uint64_t lossBytesShown_ = 0;   // ReceiveLostBytes as the status window last showed it
 
     StatusNumbering statusNumbering_;
     std::vector<std::unique_ptr<Job>> jobs_;

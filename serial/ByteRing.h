@@ -52,6 +52,26 @@ public:
         return true;
     }
 
+    // Consumer side. Takes up to `capacity` of the oldest bytes into `out` and
+    // returns how many it took (0 when the ring is empty). The room they leave is
+    // published once, after all of them have been copied out.
+    size_t TakeBlock(uint8_t* out, size_t capacity) {
+        const int read = read_.load(std::memory_order_relaxed);
+        const int write = write_.load(std::memory_order_acquire);
+        const int held = (write - read + kStorageSize) % kStorageSize;
+        const int n = static_cast<int>(std::min(static_cast<size_t>(held), capacity));
+        if (n == 0) return 0;
+        const int firstPart = std::min(n, kStorageSize - read);
+        std::memcpy(out, bytes_.data() + read, static_cast<size_t>(firstPart));
+        std::memcpy(out + firstPart, bytes_.data(), static_cast<size_t>(n - firstPart));
+        read_.store((read + n) % kStorageSize, std::memory_order_release);
+        return static_cast<size_t>(n);
+    }
+
+    // Room left for the producer. On the producer's side it can only be too
+    // small (the consumer may have taken more since), never too large.
+    int Free() const { return kCapacity - Count(); }
+
     // Bytes held now. Exact for the calling side; from the other side it may be
     // stale by whatever that side did since, never torn.
     int Count() const {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -12,7 +14,7 @@ namespace {
 
 constexpr size_t kReadBlockSize = 2048;
 // A batch ends after this much even when data keeps coming, so that a peer that
-// never pauses still gets its bytes to the UI thread instead of overflowing.
+// never pauses still gets its first bytes to the UI thread early.
 constexpr size_t kMaxBatchBytes = ByteRing::kCapacity;
 constexpr auto kModemPollInterval = std::chrono::milliseconds(20);
 constexpr int kOutputQueuePollMs = 10;
@@ -70,6 +72,7 @@ int CSerialPort::Open(const std::string& portName, uint32_t baudRate, int dataBi
     baudRate_ = baudRate;
     modemStatus_.store(status);
     deviceLost_.store(false);
+    heldBack_.store(false);
     writeCount_.store(0);
     running_.store(true);
     try {
@@ -112,7 +115,21 @@ int CSerialPort::Write(const uint8_t* data, int count) {
     return static_cast<int>(written);
 }
 
-bool CSerialPort::TakeByte(uint8_t& byte) { return receiveRing_.TakeByte(byte); }
+bool CSerialPort::TakeByte(uint8_t& byte) {
+    if (!receiveRing_.TakeByte(byte)) return false;
+    WakeHeldBackReader();
+    return true;
+}
+
+size_t CSerialPort::TakeBlock(uint8_t* out, size_t capacity) {
+    const size_t taken = receiveRing_.TakeBlock(out, capacity);
+    if (taken != 0) WakeHeldBackReader();
+    return taken;
+}
+
+void CSerialPort::WakeHeldBackReader() {
+    if (heldBack_.load(std::memory_order_relaxed) && heldBack_.exchange(false)) wake_.Signal();
+}
 
 int CSerialPort::ReceivedCount() const { return receiveRing_.Count(); }
 
@@ -123,7 +140,9 @@ uint32_t CSerialPort::ReadModemStatus() {
     uint32_t status = 0;
     switch (tty_.ModemLines(status)) {
         case TtyStatus::Ok:
-            modemStatus_.store(status);
+            // CTS seen going off here: the reader, asleep while CTS was on, now
+            // watches for its return.
+            if ((modemStatus_.exchange(status) & ~status & kModemCts) != 0) wake_.Signal();
             break;
         case TtyStatus::NoModemLines:
             modemStatus_.store(kLinesWithoutModem);
@@ -141,37 +160,71 @@ void CSerialPort::DeviceLost() {
 bool CSerialPort::ReceiveBatch() {
     uint8_t block[kReadBlockSize];
     size_t total = 0;
-    bool dropped = false;
     bool deviceUp = true;
     while (total < kMaxBatchBytes && running_.load(std::memory_order_relaxed)) {
+        // Only what fits is read: the rest stays with the driver, whose full
+        // buffer then holds the sender back (RTS, or a pty writer that waits).
+        // Free() can only be stale towards less room, never more.
+        const size_t room = static_cast<size_t>(receiveRing_.Free());
+        if (room == 0) break;
         size_t got = 0;
-        const TtyStatus status = tty_.Read(block, sizeof block, got);
+        const TtyStatus status = tty_.Read(block, std::min(sizeof block, room), got);
         if (status == TtyStatus::WouldBlock) break;
         if (status != TtyStatus::Ok) {
             deviceUp = false;
             break;
         }
         total += got;
-        if (!receiveRing_.StoreBlock(block, got)) dropped = true;
+        receiveRing_.StoreBlock(block, got);
     }
     if (total > 0) poster_(kMsgReceived, 0, 0);
-    if (dropped) poster_(kMsgReceiveOverflow, 0, 0);
     return deviceUp;
+}
+
+bool CSerialPort::RingHasRoom() {
+    if (receiveRing_.Free() > 0) return true;
+    heldBack_.store(true);
+    // The UI thread may have taken bytes between the look and the flag; it
+    // signals the wake event only for takes it made after seeing the flag.
+    if (receiveRing_.Free() == 0) return false;
+    heldBack_.store(false);
+    return true;
+}
+
+void CSerialPort::ReportDriverLosses(uint64_t& reported) {
+    uint64_t lost = 0;
+    if (tty_.LostInputCount(lost) != TtyStatus::Ok || lost <= reported) return;
+    const uint64_t fresh = lost - reported;
+    reported = lost;
+    poster_(kMsgReceiveOverflow, 0, static_cast<uint32_t>(std::min<uint64_t>(fresh, UINT32_MAX)));
 }
 
 void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
     uint32_t lastCts = modemStatus & kModemCts;
     uint64_t drainedWrites = 0;
-    auto nextModemCheck = Clock::now() + kModemPollInterval;
+    auto nextModemCheck = Clock::now();
+    bool modemWatched = false;
+    // The driver's loss counters count since it was loaded; only what is lost
+    // while this port is open is reported. A pty has none.
+    uint64_t reportedLosses = 0;
+    const bool countLosses = tty_.LostInputCount(reportedLosses) == TtyStatus::Ok;
 
     while (running_.load()) {
         const bool deviceUp = !deviceLost_.load();
         const bool txPending = writeCount_.load(std::memory_order_acquire) != drainedWrites;
+        const bool readWanted = deviceUp && RingHasRoom();
+        // The modem lines have no descriptor event; they are read on a timer only
+        // while something depends on CTS: a write still draining, or CTS off (the
+        // transmit queue then waits for it). Otherwise the reader sleeps.
+        const bool ctsOff = lastCts == 0 || (modemStatus_.load() & kModemCts) == 0;
+        const bool watchModem = deviceUp && watchModemLines && (txPending || ctsOff);
+        if (watchModem && !modemWatched) nextModemCheck = Clock::now();
+        modemWatched = watchModem;
 
         // Sleep until something happens; wake on a timer only for what has no
         // descriptor event of its own: modem lines and the output queue.
         int timeoutMs = -1;
-        if (deviceUp && watchModemLines) {
+        if (watchModem) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(nextModemCheck -
                                                                                     Clock::now());
             timeoutMs = static_cast<int>(std::max<int64_t>(0, left.count()));
@@ -180,7 +233,9 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
             timeoutMs =
                 timeoutMs < 0 ? kOutputQueuePollMs : std::min(timeoutMs, kOutputQueuePollMs);
         }
-        pollfd fds[2] = {{wake_.Fd(), POLLIN, 0}, {tty_.Fd(), POLLIN, 0}};
+        // While held back the device is still watched for a hang-up, not for data.
+        pollfd fds[2] = {{wake_.Fd(), POLLIN, 0},
+                         {tty_.Fd(), static_cast<short>(readWanted ? POLLIN : 0), 0}};
         const int ready = ::poll(fds, deviceUp ? 2 : 1, timeoutMs);
         if (ready < 0 && errno != EINTR) {
             // Only a broken descriptor set gets here; waiting on it again would spin.
@@ -192,16 +247,17 @@ void CSerialPort::ReaderLoop(bool watchModemLines, uint32_t modemStatus) {
         if (!deviceUp) continue;
 
         if (ready > 0 && fds[1].revents != 0) {
-            const bool readOk = ReceiveBatch();
+            const bool readOk = !(fds[1].revents & POLLIN) || ReceiveBatch();
             // Hang-up and error stay signalled for good: watching further would spin.
             if (!readOk || (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL))) {
                 DeviceLost();
                 continue;
             }
+            if (countLosses) ReportDriverLosses(reportedLosses);
         }
 
         uint32_t events = 0;
-        if (watchModemLines && Clock::now() >= nextModemCheck) {
+        if (watchModem && Clock::now() >= nextModemCheck) {
             nextModemCheck = Clock::now() + kModemPollInterval;
             uint32_t status = 0;
             const TtyStatus result = tty_.ModemLines(status);

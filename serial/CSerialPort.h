@@ -4,13 +4,19 @@
 // How it works. Open takes the device exclusively, sets raw mode with the line
 // parameters and RTS/CTS handshake, and starts one reader thread. The reader
 // sleeps in poll() on the device and on a wake-up descriptor:
-//   - received data: it reads blocks of up to 2048 bytes until the driver has no
-//     more and stores each block whole in the receive ring, then posts
-//     kMsgReceived once for the batch. A block that does not fit is dropped and
-//     kMsgReceiveOverflow is posted (once per batch); the reader never waits for
-//     the UI thread, which takes the bytes with TakeByte when it handles the post.
-//   - modem lines: on a device that has them it reads them every 20 ms and posts
-//     kMsgLineEvent with kLineEventCtsChanged when CTS changed.
+//   - received data: it reads blocks of up to 2048 bytes, never more than the
+//     receive ring has room for, until the driver has no more, and posts
+//     kMsgReceived once for the batch. When the ring is full it holds back: it
+//     stops watching the device for data until the UI thread has taken bytes
+//     (TakeBlock then wakes it). The driver's buffer fills meanwhile and its
+//     handshake (RTS, or a pty writer that waits) holds the sender, so nothing is
+//     dropped here. Bytes the driver itself lost (a UART overrun, a peer that
+//     ignored RTS) are reported with kMsgReceiveOverflow and their count, where
+//     the driver keeps counts (TIOCGICOUNT; a pty keeps none and never drops).
+//   - modem lines: on a device that has them it reads them every 20 ms, but only
+//     while a write is draining or CTS is off (the transmit queue waits for
+//     it), and posts kMsgLineEvent with kLineEventCtsChanged when CTS changed.
+//     Idle with CTS on, the reader sleeps until data or a write comes.
 //   - transmit empty: after each Write it watches the driver's output queue and
 //     posts kMsgLineEvent with kLineEventTxEmpty when the queue has run dry.
 //   - hang-up (USB cable pulled, pty master closed): it posts kMsgPortLost once,
@@ -64,6 +70,9 @@ public:
     int Write(const uint8_t* data, int count) override;
     // Takes the oldest received byte; false when none is waiting.
     bool TakeByte(uint8_t& byte) override;
+    // Takes up to `capacity` received bytes; a reader held back by a full ring
+    // goes on reading.
+    size_t TakeBlock(uint8_t* out, size_t capacity) override;
     // The modem status last read (kModem* bits); 0 while closed.
     uint32_t ModemStatus() const override;
     // Reads the modem lines now and remembers them; keeps the last value when
@@ -84,6 +93,13 @@ private:
     bool ReceiveBatch();
     // Notes that the device has gone and posts kMsgPortLost the first time.
     void DeviceLost();
+    // Reader side: true when the ring has room; otherwise marks the reader as
+    // held back, so that the next take wakes it.
+    bool RingHasRoom();
+    // UI side, after a take: wakes a reader that is held back.
+    void WakeHeldBackReader();
+    // Posts kMsgReceiveOverflow with what the driver lost since `reported`.
+    void ReportDriverLosses(uint64_t& reported);
 
     const PortMessagePoster poster_;
     PosixTty tty_;
@@ -95,6 +111,7 @@ private:
 
     std::atomic<bool> running_{false};
     std::atomic<bool> deviceLost_{false};
+    std::atomic<bool> heldBack_{false};   // the reader waits for room in the ring
     std::atomic<uint32_t> modemStatus_{0};
     // Counts writes that put bytes into the driver; the reader reports transmit
     // empty for every value it has not yet seen drain.

@@ -1,6 +1,7 @@
 #include "serial/PosixTty.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -231,6 +232,17 @@ TtyStatus PosixTty::ModemLines(uint32_t& status) {
 TtyStatus PosixTty::OutputQueued(int& bytes) {
     bytes = 0;
     if (::ioctl(fd_, TIOCOUTQ, &bytes) != 0) return StatusFromErrno(errno);
+    return TtyStatus::Ok;
+}
+
+TtyStatus PosixTty::LostInputCount(uint64_t& lost) {
+    lost = 0;
+    serial_icounter_struct counts{};
+    if (::ioctl(fd_, TIOCGICOUNT, &counts) != 0) {
+        return MeansNoModemLines(errno) ? TtyStatus::Unsupported : StatusFromErrno(errno);
+    }
+    lost = static_cast<uint64_t>(static_cast<unsigned>(counts.overrun)) +
+           static_cast<uint64_t>(static_cast<unsigned>(counts.buf_overrun));
     return TtyStatus::Ok;
 }
 

@@ -67,6 +67,10 @@ public:
     TtyStatus ModemLines(uint32_t& status);
     // Bytes still in the driver's output queue (0 for a pseudo-terminal).
     TtyStatus OutputQueued(int& bytes);
+    // Received bytes the driver lost since it was loaded: the UART's overruns and
+    // its full input buffer. Unsupported when the driver keeps no such counts
+    // (a pseudo-terminal never drops: its writer waits instead).
+    TtyStatus LostInputCount(uint64_t& lost);
     // Discards both driver queues.
     void Purge();
 

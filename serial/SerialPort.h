@@ -5,11 +5,13 @@
 // through the poster given at construction:
 //   kMsgReceived      (0x405, 0, 0)          after a batch of bytes was stored
 //   kMsgLineEvent     (0x406, mask, modem)   transmit empty (0x4) and/or CTS changed (0x8)
-//   kMsgReceiveOverflow (0x407, 0, 0)        a received block did not fit and was dropped
+//   kMsgReceiveOverflow (0x407, 0, lost)     received bytes were lost before the port could
+//                                            store them (lParam: how many, 0 when unknown)
 //   kMsgPortLost        (0x408, 0, 0)        the device went away (unplugged, peer closed);
 //                                            posted once, the port stays open until Close
 // Everything else (open, close, write, taking bytes) happens on the UI thread.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -64,6 +66,14 @@ public:
     virtual int Write(const uint8_t* data, int count) = 0;
     // Takes one received byte; false when the receive ring is empty.
     virtual bool TakeByte(uint8_t& byte) = 0;
+    // Takes up to `capacity` received bytes, oldest first, and returns how many
+    // it took (0 when none is waiting). The receive path uses this; a port with
+    // a ring takes the block in one piece, others may keep this byte-wise one.
+    virtual size_t TakeBlock(uint8_t* out, size_t capacity) {
+        size_t n = 0;
+        while (n < capacity && TakeByte(out[n])) ++n;
+        return n;
+    }
     // Last modem status read by the reader (kModem* bits).
     virtual uint32_t ModemStatus() const = 0;
     // Reads the modem status from the device now (and remembers it).

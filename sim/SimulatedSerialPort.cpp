@@ -139,7 +139,7 @@ void SimulatedSerialPort::DeliverFromHost(const uint8_t* data, size_t count) {
         if (ring_.StoreBlock(bytes.data(), bytes.size())) {
             Post(kMsgReceived, 0, 0);
         } else {
-            Post(kMsgReceiveOverflow, 0, 0);
+            Post(kMsgReceiveOverflow, 0, static_cast<uint32_t>(bytes.size()));
         }
     });
 }

@@ -48,6 +48,7 @@ public:
     bool IsOpen() const override { return open_; }
     int Write(const uint8_t* data, int count) override;
     bool TakeByte(uint8_t& byte) override { return ring_.TakeByte(byte); }
+    size_t TakeBlock(uint8_t* out, size_t capacity) override { return ring_.TakeBlock(out, capacity); }
     uint32_t ModemStatus() const override { return modemStatus_; }
     uint32_t ReadModemStatus() override;
 

@@ -119,6 +119,10 @@ CTerminalDlg::CTerminalDlg(CKOVAApp& app, SerialPort& port, EventLoop& loop, QWi
     journalAction_->setObjectName(QStringLiteral("journalAction"));
     connect(journalAction_, &QAction::triggered, this, &CTerminalDlg::ShowJournal);
 
+    commRepaint_.setSingleShot(true);
+    commRepaint_.setInterval(kCommRepaintMs);
+    connect(&commRepaint_, &QTimer::timeout, this, &CTerminalDlg::FlushCommText);
+
     BuildPages();
     BuildLayout();
     Relabel();
@@ -407,9 +411,19 @@ void CTerminalDlg::PlaySound(Sound) {
     QApplication::beep();
 }
 
-void CTerminalDlg::AppendCommText(const std::string& text) { ApplyCut(comm_, commTrim_.Append(text)); }
+void CTerminalDlg::AppendCommText(const std::string& text) {
+    commBatch_.Add(commTrim_.Append(text));
+    if (!commRepaint_.isActive()) commRepaint_.start();
+}
+
+void CTerminalDlg::FlushCommText() {
+    commRepaint_.stop();
+    if (!commBatch_.Empty()) ApplyCut(comm_, commBatch_.Take(commTrim_.LineCount()));
+}
 
 void CTerminalDlg::AppendTransmittedByte(uint8_t byte) {
+    // What was received before the byte went out stays before its echo.
+    FlushCommText();
     if (byte == ControlByte::Backspace) {
         CommBackspace();
     } else if (byte == ControlByte::Cr) {
@@ -420,6 +434,7 @@ void CTerminalDlg::AppendTransmittedByte(uint8_t byte) {
 }
 
 void CTerminalDlg::CommBackspace() {
+    FlushCommText();
     if (!commTrim_.RemoveLast()) return;
     QTextCursor cursor(comm_->document());
     cursor.movePosition(QTextCursor::End);
@@ -433,6 +448,10 @@ void CTerminalDlg::FocusCommWindow() {
 }
 
 void CTerminalDlg::ClearWindow(C_EditCtrl* window, TextWindowTrimmer& trimmer) {
+    if (window == comm_) {
+        commRepaint_.stop();
+        commBatch_.Reset();
+    }
     window->clear();
     trimmer.Clear();
     FocusCommWindow();

@@ -6,6 +6,7 @@
 // and the engine's own messages are forwarded to Terminal::HandleMessage.
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "ui/CWait_download_start_dlg.h"
 #include "ui/QtTerminalView.h"
 #include "ui/models/KeyRules.h"
+#include "ui/models/TextWindowBatch.h"
 #include "ui/models/TextWindowTrimmer.h"
 
 class C_DialogTabCtrl;
@@ -51,6 +53,7 @@ public:
     static constexpr std::size_t kStatusCutLine = 2;
     static constexpr std::size_t kCommLimit = 30000;
     static constexpr std::size_t kCommCutLine = 100;
+    static constexpr int kCommRepaintMs = 50;
 
     static constexpr int kStatusBackground = 0xFFFFFF;   // white
     static constexpr int kCommBackground = 0x000000;     // black
@@ -71,7 +74,11 @@ public:
     // ---- what the engine shows (through QtTerminalView) ----
     void AppendStatusLine(const std::string& line);
     void PlaySound(Sound sound);
+    // Received text reaches the widget at most every kCommRepaintMs, as one
+    // cut: a flood is trimmed before it is laid out.
     void AppendCommText(const std::string& text);
+    // Puts the received text still gathered into the widget now.
+    void FlushCommText();
     void AppendTransmittedByte(uint8_t byte);
     void CommBackspace();
     void FocusCommWindow();
@@ -207,6 +214,8 @@ private:
 
     TextWindowTrimmer statusTrim_{kStatusLimit, kStatusCutLine};
     TextWindowTrimmer commTrim_{kCommLimit, kCommCutLine};
+    TextWindowBatch commBatch_;
+    QTimer commRepaint_;
     int currentPage_ = 0;
     bool _bPasswordUnlocked = false;
     bool endProgram_ = false;

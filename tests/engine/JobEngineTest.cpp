@@ -152,3 +152,50 @@ TEST_F(JobEngineTest, AFunctionWithoutAJobIsRefusedAndCancelStillWorks) {
     EXPECT_EQ(terminal.Engine.RegisteredJobs(), JobBit::Scan);
 }
 }  // namespace
+
+namespace {
+
+// The news that no job is active any more: once, after the outermost dispatch,
+// whether the last job ends on its start, on an event, or in a nested start.
+TEST_F(JobEngineTest, AllJobsEndedIsToldOnceWhenTheLastJobEnds) {
+    auto& scan = Add(JobBit::Scan, "scan");
+    auto& connect = Add(JobBit::Connect, "connect");
+    std::vector<uint32_t> activeWhenTold;
+    terminal.Engine.OnAllJobsEnded = [&] { activeWhenTold.push_back(terminal.Engine.ActiveJobs); };
+    auto endOn = [&](Job& job, uint32_t event) {
+        return [&job, event, this](uint32_t e) {
+            if (e == event) terminal.Engine.ActiveJobs &= ~job.Bit;
+            return 0;
+        };
+    };
+
+    scan.OnEvent = endOn(scan, EV_START);
+    terminal.StartJob(JobBit::Scan);
+    EXPECT_EQ(activeWhenTold, (std::vector<uint32_t>{0}));
+    // Ending on the call that follows the start.
+    scan.OnEvent = [&](uint32_t e) {
+        if (e == EV_START) return 1;
+        terminal.Engine.ActiveJobs &= ~JobBit::Scan;
+        return 0;
+    };
+    terminal.StartJob(JobBit::Scan);
+    EXPECT_EQ(activeWhenTold, (std::vector<uint32_t>{0, 0}));
+    activeWhenTold.clear();
+
+    // Two jobs: the first to end says nothing, the last one does.
+    scan.OnEvent = endOn(scan, EV_DATA);
+    connect.OnEvent = [&](uint32_t e) {
+        if (e == EV_START) return 0;
+        terminal.Engine.ActiveJobs &= ~JobBit::Connect;
+        return 1;   // the next call goes to the scan
+    };
+    terminal.StartJob(JobBit::Scan);
+    terminal.StartJob(JobBit::Connect);
+    terminal.Engine.EventMask |= EV_DATA;
+    terminal.PostJobEvent(EV_DATA);
+    EXPECT_TRUE(activeWhenTold.empty());
+    terminal.PostJobEvent(EV_DATA);
+    EXPECT_EQ(activeWhenTold, (std::vector<uint32_t>{0}));
+}
+
+}  // namespace

@@ -117,6 +117,78 @@ TEST_F(ReceivePathTest, TheExpectedEchoSetsItsBit) {
     EXPECT_TRUE(terminal.StatusFlags & Status::EchoArrived);
 }
 
+// Plain text moves through the receive path in runs; what a byte means to a
+// job must still be seen inside a run, and a run must stop at the bytes that matter.
+TEST_F(ReceivePathTest, BytesInsideRunsOfTextKeepTheirMeaning) {
+    struct Case {
+        const char* name;
+        std::string input;
+        uint8_t echo;        // 0: no echo expected
+        bool armReply;
+        bool echoArrived;
+        uint8_t replyByte;
+        std::string partialLine;
+        std::string comm;
+    };
+    const Case cases[] = {
+        {"echo in the middle", "abcQdef", 'Q', false, true, 0, "abcQdef", "abcQdef"},
+        {"no echo", "abcdef", 'Q', false, false, 0, "abcdef", "abcdef"},
+        {"reply byte is the first one", "xyz", 0, true, false, 'x', "xyz", "xyz"},
+        {"line ends inside", "ab\rcd", 0, false, false, 0, "cd", "ab\r\ncd"},
+        {"DEL is text", "a\x7F", 0, false, false, 0, "a\x7F", "a\x7F"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        terminal.ClearReply();
+        terminal.ReplyByte = 0;
+        view.Comm.clear();
+        terminal.StatusFlags &= ~Status::EchoArrived;
+        terminal.ExpectEcho(c.echo);
+        if (c.armReply) terminal.ArmReplyByte();
+        const int before = terminal.RxByteCount;
+        Receive(c.input);
+        EXPECT_EQ((terminal.StatusFlags & Status::EchoArrived) != 0, c.echoArrived);
+        EXPECT_EQ(terminal.ReplyByte, c.replyByte);
+        EXPECT_EQ(terminal.PartialLine, c.partialLine);
+        EXPECT_EQ(view.Comm, c.comm);
+        EXPECT_EQ(terminal.RxByteCount - before, static_cast<int>(c.input.size()));
+        EXPECT_EQ(static_cast<uint8_t>(terminal.PreviousByte), static_cast<uint8_t>(c.input.back()));
+    }
+
+    // A punch mark inside text reaches the collecting job at its place.
+    ReceivedLineList lines;
+    terminal.ClearReply();
+    terminal.LineSink = &lines;
+    Receive("AB%CD\r");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Text, "AB");
+    EXPECT_EQ(lines[0].Mark, '%');
+    EXPECT_EQ(lines[1].Text, "AB%CD");
+    terminal.LineSink = nullptr;
+}
+
+TEST_F(ReceivePathTest, ALineThatClosesThePortEndsTheBatch) {
+    // A job that closes the port on a line (and opens it again, as a retry does).
+    struct ClosingJob : Job {
+        using Job::Job;
+        int Run(uint32_t event) override {
+            if (event != EV_LINE) return 0;
+            T.ClosePcPort(false);
+            std::string report;
+            T.OpenPcPort(report);
+            return 0;
+        }
+    };
+    terminal.AddJob<ClosingJob>(JobBit::HostCheck);
+    terminal.Engine.ActiveJobs = JobBit::HostCheck;
+    terminal.Engine.EventMask |= EV_LINE;
+    Receive("OK\rFROM THE OLD PORT\r");
+    EXPECT_EQ(terminal.LastReplyLine, "OK");
+    EXPECT_TRUE(terminal.PartialLine.empty());
+    EXPECT_EQ(view.Comm.find("OLD"), std::string::npos);
+    EXPECT_EQ(port.OpenCalls, 1);
+}
+
 TEST_F(ReceivePathTest, EveryByteValueAndAFloodKeepMemoryBounded) {
     std::string all;
     for (int i = 0; i < 256; ++i) all.push_back(static_cast<char>(i));

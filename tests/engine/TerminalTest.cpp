@@ -36,6 +36,37 @@ TEST_F(TerminalTest, StatusSoundsFollowTheLastCharacter) {
     EXPECT_EQ(view.Sounds, (std::vector<Sound>{Sound::Error, Sound::Question}));
 }
 
+TEST_F(TerminalTest, LostBytesAreCountedWithOneNoticePerBurst) {
+    loop.SetTimer(kTimerPacing, 1000);
+    // A flood reports more losses while the operator still has the notice open.
+    view.WhileBoxOpen = [&](const std::string&) {
+        view.WhileBoxOpen = nullptr;
+        terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 300);
+        terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 20);
+    };
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 1000);
+    EXPECT_EQ(view.Boxes, std::vector<std::string>{"Receive buffer over!"});
+    EXPECT_EQ(terminal.ReceiveLostBytes, 1320u);
+    EXPECT_EQ(terminal.ReceiveLossCount, 3u);
+    // The status window has the count when the notice opens and when it closes.
+    EXPECT_EQ(view.StatusLines, (std::vector<std::string>{"1> Receive buffer over! (1000 bytes lost)",
+                                                          "2> Receive buffer over! (1320 bytes lost)"}));
+
+    // The burst goes on after the notice closed: counted, shown at the next tick, no new notice.
+    loop.RunFor(500);
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 5);
+    EXPECT_EQ(view.Boxes.size(), 1u);
+    loop.RunFor(1000);
+    EXPECT_EQ(view.StatusLines.back(), "3> Receive buffer over! (1325 bytes lost)");
+    loop.RunFor(5000);
+    EXPECT_EQ(view.StatusLines.size(), 3u);
+
+    // After a quiet time a new loss is told again.
+    terminal.HandleMessage(WindowMsg::ReceiveOverflow, 0, 0);
+    EXPECT_EQ(view.Boxes.size(), 2u);
+    EXPECT_EQ(view.StatusLines.back(), "4> Receive buffer over! (1325 bytes lost)");
+}
+
 TEST_F(TerminalTest, PortParametersAreCheckedInOrder) {
     std::string report;
     app.PcPort.PortName = "ttyUSB0";

@@ -97,6 +97,42 @@ TEST(ByteRingTest, ClearEmptiesTheRing) {
     EXPECT_EQ(TakeAll(*ring), full);
 }
 
+TEST(ByteRingTest, BlockTakesCrossTheEndOfTheStorageInOrder) {
+    // Where the read index starts, how much is held, and the size of each take.
+    struct Case {
+        int start;
+        size_t held;
+        size_t take;
+    };
+    const Case cases[] = {
+        {0, 10, 4},                                    // well inside the storage
+        {ByteRing::kStorageSize - 3, 10, 4},           // a take that wraps
+        {ByteRing::kStorageSize - 4, 8, 4},            // takes that end exactly at the end
+        {ByteRing::kStorageSize - 1, ByteRing::kCapacity, 5000},   // a full ring
+        {100, 50, 1000},                               // a take larger than what is held
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "start " << c.start << " held " << c.held << " take " << c.take);
+        auto ring = NewRing();
+        const auto skip = Pattern(static_cast<size_t>(c.start));
+        ASSERT_TRUE(ring->StoreBlock(skip.data(), skip.size()));
+        std::vector<uint8_t> sink(skip.size() + 1);
+        ASSERT_EQ(ring->TakeBlock(sink.data(), skip.size()), skip.size());
+
+        const auto held = Pattern(c.held, 7);
+        ASSERT_TRUE(ring->StoreBlock(held.data(), held.size()));
+        EXPECT_EQ(ring->Free(), ByteRing::kCapacity - static_cast<int>(c.held));
+        std::vector<uint8_t> taken;
+        std::vector<uint8_t> block(c.take);
+        while (size_t n = ring->TakeBlock(block.data(), block.size())) {
+            ASSERT_LE(n, c.take);
+            taken.insert(taken.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(n));
+        }
+        EXPECT_EQ(taken, held);
+        EXPECT_EQ(ring->Count(), 0);
+    }
+}
+
 // One producer and one consumer thread, as the reader thread and the UI thread
 // use it: every byte arrives once and in order.
 TEST(ByteRingTest, ProducerAndConsumerThreadsSeeEveryByteInOrder) {
@@ -114,14 +150,19 @@ TEST(ByteRingTest, ProducerAndConsumerThreadsSeeEveryByteInOrder) {
     });
     size_t received = 0;
     size_t mismatches = 0;
+    // The consumer takes single bytes and blocks of changing sizes in turn.
+    std::vector<uint8_t> block(4000);
+    size_t round = 0;
     while (received < kTotal) {
-        uint8_t byte = 0;
-        if (!ring->TakeByte(byte)) {
+        const size_t want = ++round % 2 == 0 ? 1 : 1 + (round * 397) % block.size();
+        const size_t n = want == 1 ? (ring->TakeByte(block[0]) ? 1 : 0) : ring->TakeBlock(block.data(), want);
+        if (n == 0) {
             std::this_thread::yield();
             continue;
         }
-        if (byte != static_cast<uint8_t>(received % 251)) ++mismatches;
-        ++received;
+        for (size_t i = 0; i < n; ++i, ++received) {
+            if (block[i] != static_cast<uint8_t>(received % 251)) ++mismatches;
+        }
     }
     producer.join();
     EXPECT_EQ(mismatches, 0u);

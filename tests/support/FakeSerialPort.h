@@ -2,7 +2,8 @@
 // A scripted SerialPort for engine tests: records what is written, lets the test
 // feed received bytes, and can refuse writes or drop CTS.
 
-#include <deque>
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "serial/SerialPort.h"
@@ -25,18 +26,21 @@ public:
         Written.append(reinterpret_cast<const char*>(data), accepted);
         return accepted;
     }
-    bool TakeByte(uint8_t& byte) override {
-        if (rx_.empty()) return false;
-        byte = rx_.front();
-        rx_.pop_front();
-        return true;
+    bool TakeByte(uint8_t& byte) override { return TakeBlock(&byte, 1) == 1; }
+    size_t TakeBlock(uint8_t* out, size_t capacity) override {
+        const size_t n = std::min(capacity, rx_.size() - rxRead_);
+        std::memcpy(out, rx_.data() + rxRead_, n);
+        rxRead_ += n;
+        if (rxRead_ == rx_.size()) {
+            rx_.clear();
+            rxRead_ = 0;
+        }
+        return n;
     }
     uint32_t ModemStatus() const override { return Modem; }
     uint32_t ReadModemStatus() override { return Modem; }
 
-    void Feed(const std::string& bytes) {
-        for (char c : bytes) rx_.push_back(static_cast<uint8_t>(c));
-    }
+    void Feed(const std::string& bytes) { rx_ += bytes; }
 
     bool OpenSucceeds = true;
     PortOpenFailure Failure = PortOpenFailure::Other;   // why a refused Open failed
@@ -50,5 +54,6 @@ public:
 
 private:
     bool open_ = false;
-    std::deque<uint8_t> rx_;
+    std::string rx_;          // fed bytes; those before rxRead_ are taken
+    std::size_t rxRead_ = 0;
 };

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     void SetTransferFigures(const TransferFigures& figures) override { Figures.push_back(figures); }
     MessageBoxAnswer AskMessageBox(const std::string& text, MessageBoxKind kind) override {
         Boxes.push_back(text);
+        // What happens while the box is open (the front end keeps handling messages).
+        if (WhileBoxOpen) WhileBoxOpen(text);
         if (!Answers.empty()) {
             MessageBoxAnswer answer = Answers.front();
             Answers.pop_front();
@@ -106,6 +109,7 @@ public:
     }
 
     std::vector<std::string> StatusLines;
+    std::function<void(const std::string&)> WhileBoxOpen;
     std::vector<Sound> Sounds;
     std::string Comm;
     std::string Transmitted;

@@ -60,7 +60,10 @@ protected:
     }
 
     std::string Status() const { return window->StatusWindow()->toPlainText().toStdString(); }
-    std::string Comm() const { return window->CommWindow()->toPlainText().toStdString(); }
+    std::string Comm() const {
+        window->FlushCommText();
+        return window->CommWindow()->toPlainText().toStdString();
+    }
 
     // A connected, idle link to a machine of `type`.
     void ConnectIdle(const char* type) {
@@ -130,6 +133,10 @@ TEST_F(TerminalWindowTest, CommunicationWindowTrimsAndEchoesSentBytes) {
     EXPECT_EQ(window->CommTrimmer().Length(), 20000u);
     EXPECT_EQ(Comm().substr(0, 3), "xxx");
     EXPECT_EQ(window->CommWindow()->blockCount(), static_cast<int>(window->CommTrimmer().LineCount()));
+    // Received text waits for the next repaint instead of being laid out at once.
+    window->AppendCommText("late");
+    EXPECT_EQ(window->CommWindow()->toPlainText().right(4).toStdString(), "xxx\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->CommWindow()->toPlainText().endsWith("late"); }));
 
     window->SendMessage(WindowMsg::ClearComm);
     window->AppendTransmittedByte('A');
