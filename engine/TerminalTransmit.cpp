@@ -21,6 +21,14 @@ constexpr int kFailuresBeforeReset = 10;
 // largest delay the sub module takes are about 180 s.
 constexpr double kMaxPacingMs = 180000.0;
 
+// Characters of a written chunk that go on to the machine's line: the sub
+// module drops the 0x00 that follows every '+', so it costs the machine no time.
+int MachineCharacters(const uint8_t* chunk, int count) {
+    int characters = count;
+    for (int i = 1; i < count; ++i) characters -= (chunk[i] == 0x00 && chunk[i - 1] == kPlus) ? 1 : 0;
+    return characters;
+}
+
 int StuffedSize(const uint8_t* data, int count, bool raw) {
     int size = count;
     if (!raw) {
@@ -89,7 +97,8 @@ void Terminal::TransmitPump() {
     // machines answer every line, which paces them by itself.
     if (!CurrentTypeIs("DYNA/PERT") && !CurrentTypeIs("UNIVERSAL") && written != 0 &&
         std::isfinite(CharTimeMs) && CharTimeMs > 0) {
-        double pause = std::min(static_cast<double>(CharTimeMs) * written + 0.5, kMaxPacingMs);
+        double pause =
+            std::min(static_cast<double>(CharTimeMs) * MachineCharacters(chunk, written) + 0.5, kMaxPacingMs);
         StatusFlags |= Status::PacingPause;
         Loop.SetTimer(kTimerPacing, static_cast<uint32_t>(pause));
     }
