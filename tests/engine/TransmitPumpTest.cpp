@@ -61,6 +61,17 @@ TEST_F(TransmitPumpTest, PacingArmsTimer502WithTheCharacterTime) {
     EXPECT_EQ(port.Written.size(), 300u);
 }
 
+TEST_F(TransmitPumpTest, PacingLeavesOutTheNulsThatFollowPlusSigns) {
+    // The sub module drops the 0x00 after each '+': they take no machine time.
+    // A NUL the job queued itself still does.
+    app.CurrentChannel.McType = "TDK/VC5";
+    terminal.CharTimeMs = 10.0f;
+    terminal.QueueByteNoPump(0x00, false);
+    terminal.QueueText("X+1 Y+2\r", false);
+    EXPECT_EQ(port.Written, std::string("\0X+\0" "1 Y+\0" "2\r", 11));
+    EXPECT_EQ(loop.TimerInterval(502), 90u);
+}
+
 TEST_F(TransmitPumpTest, NoPacingForMachinesThatAnswerEveryLineOrWithoutASaneCharTime) {
     app.CurrentChannel.McType = "UNIVERSAL";
     terminal.CharTimeMs = 2.5f;
