@@ -14,7 +14,9 @@ const char* KovaSimOptions::Usage() {
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
            "                [--no-start ADDR]\n"
            "                [--sub-version N] [--host-mode TEXT] [--trace]\n"
-           "                [--system-load ADDR] [--system-dir DIR]\n";
+           "                [--system-load ADDR] [--system-dir DIR] [--fast]\n"
+           "Bytes cross the pseudo-terminal at the 9600 baud of the terminal's host\n"
+           "module, as with the real terminal; --fast passes them on at once.\n";
 }
 
 bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -57,6 +59,8 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
             systemLoad.push_back(text);
         } else if (arg == "--system-dir") {
             if (!value(systemDir)) return false;
+        } else if (arg == "--fast") {
+            fast = true;
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -18,6 +18,8 @@
 //                        system download switch pressed)
 //   --system-dir DIR     each system program a machine takes whole is written
 //                        to DIR/ADDR.sys
+//   --fast               bytes cross the pseudo-terminal at once, not at the
+//                        9600 baud of the host module's UART
 //   --trace              every byte both ways on stderr
 //   --help
 
@@ -39,6 +41,7 @@ public:
     std::string hostMode;
     std::vector<std::string> systemLoad;
     std::string systemDir;
+    bool fast = false;
     bool trace = false;
     bool help = false;
 
