@@ -24,6 +24,10 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$work/config"
 # The transfer journal of this run stays in the throwaway folder too.
 export XDG_DATA_HOME="$work/data"
+# kova's single-instance lock of this run too: runs of several worktrees at once
+# must not refuse each other's window.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME/MERIDO ELE" "$work/nc"
 printf 'N001 X10 Y20\r\nN002 X30 Y40\r\nN003 M30\r\n' > "$work/nc/PROG1.NCD"
 # Xvfb picks a free display number and writes it to fd 3, so several runs can go at once.
