@@ -31,7 +31,7 @@
 // pause before it reports the end of a program.
 //
 // Counters: ratio = elapsed / limit, elapsed_s and limit_s in seconds, lines,
-// ms_per_line = elapsed / lines.
+// ms_per_line = elapsed / lines, and the retries and nudges the job needed.
 
 #include <benchmark/benchmark.h>
 
@@ -250,10 +250,12 @@ void BM_Download(benchmark::State& state) {
     state.SetLabel(c.type);
     double elapsedMs = 0;
     double limitMs = 0;
+    TransferFigures figures;
     for (auto _ : state) {
         TransferRig rig(c);
         elapsedMs = rig.Run(lines);
         limitMs = rig.LimitMs(lines);
+        figures = rig.terminal.Meter.Figures();
         if (elapsedMs < 0) {
             state.SkipWithError("the download did not complete");
             return;
@@ -264,6 +266,9 @@ void BM_Download(benchmark::State& state) {
     state.counters["limit_s"] = limitMs / 1000.0;
     state.counters["lines"] = static_cast<double>(lines.size());
     state.counters["ms_per_line"] = elapsedMs / static_cast<double>(lines.size());
+    // Time the protocol lost to repeats and to nudges into a quiet line.
+    state.counters["retries"] = figures.Retries;
+    state.counters["nudges"] = figures.Nudges;
 }
 
 void TypesAndSizes(benchmark::internal::Benchmark* b) {
