@@ -50,4 +50,6 @@ public:
     // False with a message when an address names no sub module.
     bool ApplyTo(SimulatedRadio& radio, std::string& error) const;
     static const char* Usage();
+    // What --help adds to the usage: what the simulator is and each option.
+    static const char* Help();
 };

@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(KovaSimOptions::Usage(), stdout);
+        std::fputs(KovaSimOptions::Help(), stdout);
         return 0;
     }
 
