@@ -1,6 +1,7 @@
 // The transmit side of Terminal: the queue and the pump that feeds the port
 // with flow control and pacing.
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/EventLoop.h"
@@ -22,10 +23,16 @@ constexpr int kFailuresBeforeReset = 10;
 constexpr double kMaxPacingMs = 180000.0;
 
 // Characters of a written chunk that go on to the machine's line: the sub
-// module drops the 0x00 that follows every '+', so it costs the machine no time.
-int MachineCharacters(const uint8_t* chunk, int count) {
-    int characters = count;
-    for (int i = 1; i < count; ++i) characters -= (chunk[i] == 0x00 && chunk[i - 1] == kPlus) ? 1 : 0;
+// module drops the 0x00 that follows every '+', and takes bytes with the top
+// bit set as its own commands unless it passes everything through; neither
+// costs the machine any time.
+int MachineCharacters(const uint8_t* chunk, int count, bool transparent) {
+    int characters = 0;
+    for (int i = 0; i < count; ++i) {
+        bool stuffing = i > 0 && chunk[i] == 0x00 && chunk[i - 1] == kPlus;
+        bool command = !transparent && (chunk[i] & 0x80) != 0;
+        characters += (stuffing || command) ? 0 : 1;
+    }
     return characters;
 }
 
@@ -95,12 +102,14 @@ void Terminal::TransmitPump() {
     // The sub module forwards to the machine at the machine's speed; pace the
     // radio so that its buffer never overflows. DYNA/PERT and UNIVERSAL
     // machines answer every line, which paces them by itself.
-    if (!CurrentTypeIs("DYNA/PERT") && !CurrentTypeIs("UNIVERSAL") && written != 0 &&
-        std::isfinite(CharTimeMs) && CharTimeMs > 0) {
-        double pause =
-            std::min(static_cast<double>(CharTimeMs) * MachineCharacters(chunk, written) + 0.5, kMaxPacingMs);
-        StatusFlags |= Status::PacingPause;
-        Loop.SetTimer(kTimerPacing, static_cast<uint32_t>(pause));
+    if (written != 0 && std::isfinite(CharTimeMs) && CharTimeMs > 0) {
+        double lineMs = std::min(static_cast<double>(CharTimeMs) * MachineCharacters(chunk, written, SubTransparent),
+                                 kMaxPacingMs);
+        MachineLineFreeMs = std::max(MachineLineFreeMs, static_cast<double>(Loop.NowMs())) + lineMs;
+        if (!CurrentTypeIs("DYNA/PERT") && !CurrentTypeIs("UNIVERSAL")) {
+            StatusFlags |= Status::PacingPause;
+            Loop.SetTimer(kTimerPacing, static_cast<uint32_t>(lineMs + 0.5));
+        }
     }
 
     if (Tx.Count() == 0) PostJobEvent(EV_TX_EMPTY);
