@@ -105,7 +105,10 @@ void Terminal::TransmitPump() {
     if (written != 0 && std::isfinite(CharTimeMs) && CharTimeMs > 0) {
         double lineMs = std::min(static_cast<double>(CharTimeMs) * MachineCharacters(chunk, written, SubTransparent),
                                  kMaxPacingMs);
-        MachineLineFreeMs = std::max(MachineLineFreeMs, static_cast<double>(Loop.NowMs())) + lineMs;
+        // A system download loads a delay of its own: CharTimeMs no longer
+        // tells when the machine has the bytes.
+        if (!Engine.IsActive(JobBit::SystemDispatcher))
+            MachineLineFreeMs = std::max(MachineLineFreeMs, static_cast<double>(Loop.NowMs())) + lineMs;
         if (!CurrentTypeIs("DYNA/PERT") && !CurrentTypeIs("UNIVERSAL")) {
             StatusFlags |= Status::PacingPause;
             Loop.SetTimer(kTimerPacing, static_cast<uint32_t>(lineMs + 0.5));
