@@ -124,25 +124,6 @@ TEST_F(DynaPertDownloadTest, MachineThatStopsInTheMiddleTimesOut) {
     EXPECT_EQ(received.back(), '\x03');
 }
 
-TEST_F(DynaPertDownloadTest, SlowLineIsGivenItsTimeBeforeANudge) {
-    // 300 baud with 127 delay bits: 457 ms a character, a 30-character line
-    // takes 14 s to reach the machine, longer than all the nudges together.
-    ChannelConfig channel;
-    channel.Channel = 1;
-    app.LoadChannelConfig(channel);
-    channel.McBaudRate = "300";
-    app.SaveChannelConfig(channel);
-    const std::string line = "N001 X12500 Y35000 T1 F1200 M3";
-    WriteNc("P.NCD", line + "\r\nN002\r\n");
-
-    ASSERT_TRUE(Download({"P.NCD"}, 3600000));
-    ASSERT_EQ(machine.Programs().size(), 1u);
-    EXPECT_EQ(machine.Programs()[0], (std::vector<std::string>{line, "N002"}));
-    std::string received(machine.Received().begin(), machine.Received().end());
-    EXPECT_EQ(received.find('\0'), std::string::npos);
-    EXPECT_EQ(Count("Downloading complete."), 1);
-}
-
 TEST_F(DynaPertDownloadTest, FileOfSeparatorsOnlySendsNoLineAndEndsAtTheReadyMark) {
     WriteNc("SEP.NCD", "\r\n\r\n\xA0\xA1\r\n");
     WriteNc("TAIL.NCD", "N001\r\n\r\n\r\n\x80\x81\r\n");

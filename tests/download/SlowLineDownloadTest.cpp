@@ -1,6 +1,7 @@
 // Every machine type on a slow line: a long line takes longer on the machine's
 // line than a reply wait lasts, and the download must still go through.
 
+#include <cctype>
 #include <string>
 
 #include "download/FourTypesFixture.h"
