@@ -331,6 +331,7 @@ void Terminal::ForgetPortState() {
     Tx.Clear();
     WriteFailCount = 0;
     StatusFlags &= ~(Status::CtsOn | Status::PacingPause);
+    MachineLineFreeMs = 0;
 }
 
 void Terminal::ClosePcPort(bool wait) {

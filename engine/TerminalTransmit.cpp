@@ -8,6 +8,7 @@
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
+#include "engine/SubModuleCommands.h"
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
 #include "engine/WindowMessages.h"
@@ -103,12 +104,19 @@ void Terminal::TransmitPump() {
     // radio so that its buffer never overflows. DYNA/PERT and UNIVERSAL
     // machines answer every line, which paces them by itself.
     if (written != 0 && std::isfinite(CharTimeMs) && CharTimeMs > 0) {
-        double lineMs = std::min(static_cast<double>(CharTimeMs) * MachineCharacters(chunk, written, SubTransparent),
-                                 kMaxPacingMs);
+        // The sub module drops what still waits for the machine on 0x82: only
+        // what follows it keeps the line busy.
+        int from = 0;
+        for (int i = 0; i < written && !SubTransparent; ++i)
+            if (chunk[i] == SubModuleCommand::DropPendingOutput) from = i + 1;
+        double now = static_cast<double>(Loop.NowMs());
+        if (from != 0) MachineLineFreeMs = now;
+        double lineMs = std::min(
+            static_cast<double>(CharTimeMs) * MachineCharacters(chunk + from, written - from, SubTransparent),
+            kMaxPacingMs);
         // A system download loads a delay of its own: CharTimeMs no longer
         // tells when the machine has the bytes.
-        if (!Engine.IsActive(JobBit::SystemDispatcher))
-            MachineLineFreeMs = std::max(MachineLineFreeMs, static_cast<double>(Loop.NowMs())) + lineMs;
+        if (!Engine.IsActive(JobBit::SystemDispatcher)) MachineLineFreeMs = std::max(MachineLineFreeMs, now) + lineMs;
         if (!CurrentTypeIs("DYNA/PERT") && !CurrentTypeIs("UNIVERSAL")) {
             StatusFlags |= Status::PacingPause;
             Loop.SetTimer(kTimerPacing, static_cast<uint32_t>(lineMs + 0.5));

@@ -99,8 +99,10 @@ TEST_F(TransmitPumpTest, AJobsWaitCountsFromWhenTheMachineLineHasCarriedWhatWasS
     loop.RunFor(1);
     EXPECT_EQ(job.timeouts, 1);
 
-    // A sub-module command takes no time on the machine's line.
-    terminal.QueueByte(0x8E, false);
+    // 0x82 has the sub module drop what still waits for the machine: the
+    // line is free at once (and the command itself takes no machine time).
+    terminal.QueueText("0123456789012345678\r", false);
+    terminal.QueueByte(0x82, false);
     terminal.ArmJobTimer(500);
     loop.RunFor(500);
     EXPECT_EQ(job.timeouts, 2);
