@@ -1,5 +1,7 @@
 #include "download/DynaPertDownloadJob.h"
 
+#include <algorithm>
+
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
@@ -35,13 +37,22 @@ int DynaPertDownloadJob::CheckEcho() {
     T.PartialLine.clear();
     T.StatusFlags &= ~Status::LineAvailable;
     Retries = 0;
-    ArmTimeout(kEchoWaitMs);
+    ArmTimeout(FirstEchoWaitMs(T.SendLine.size() + 1));
     if (!Send(T.SendLine + "\r")) {
         // Stops the machine so that it keeps no part of the program.
         T.QueueByte(ControlByte::Etx, false);
         return 1;
     }
     return 0;
+}
+
+uint32_t DynaPertDownloadJob::FirstEchoWaitMs(std::size_t sent) const {
+    // The line goes out at the machine's pace and its echo (one byte longer)
+    // comes back no faster; only then is a missing echo worth a nudge. On a
+    // slow line a flat wait would nudge every line and give up on long ones.
+    double lineMs = static_cast<double>(T.CharTimeMs) * static_cast<double>(2 * sent + 1);
+    if (!(lineMs > 0)) lineMs = 0;   // not set up, or not a number
+    return kEchoWaitMs + static_cast<uint32_t>(std::min(lineMs, kMaxLineMs));
 }
 
 int DynaPertDownloadJob::Run(uint32_t event) {

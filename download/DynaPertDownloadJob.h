@@ -5,6 +5,7 @@
 // must match the line sent before the next one goes. After the last line the
 // machine shows "*" again.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "download/DownloadJob.h"
@@ -22,6 +23,11 @@ public:
     static constexpr int kMaxEchoWaits = 20;
 
 private:
+    // The longest a line and its echo may take on the slowest machine line.
+    static constexpr double kMaxLineMs = 600000.0;
+    // The wait for a line's echo before the first nudge: kEchoWaitMs once the
+    // `sent` characters and their echo have had their time on the machine's line.
+    uint32_t FirstEchoWaitMs(std::size_t sent) const;
     // State 50 once a complete line has arrived.
     int CheckEcho();
 };

@@ -15,6 +15,11 @@
 #include "engine/WindowMessages.h"
 #include "serial/SerialPort.h"
 
+namespace {
+// The longest a job's wait may grow while the machine's line is busy.
+constexpr double kMaxWaitMs = 3600000.0;
+}  // namespace
+
 Terminal::Terminal(CKOVAApp& app, SerialPort& port, EventLoop& loop, TerminalView& view)
     : App(app), Port(port), Loop(loop), View(view) {
     Loop.SetTimerHandler([this](int id) { OnTimer(id); });
@@ -42,7 +47,10 @@ uint8_t Terminal::ExpectEcho(uint8_t byte) {
 
 void Terminal::RefreshPages() { View.RefreshPages(); }
 
-void Terminal::ArmJobTimer(uint32_t ms) { Loop.SetTimer(kTimerJob, ms); }
+void Terminal::ArmJobTimer(uint32_t ms) {
+    JobWaitMs = ms;
+    Loop.SetTimer(kTimerJob, ms);
+}
 void Terminal::KillJobTimer() { Loop.KillTimer(kTimerJob); }
 
 void Terminal::ClearReply() {
@@ -124,10 +132,18 @@ void Terminal::ShowLossCount() {
 
 void Terminal::OnTimer(int timerId) {
     switch (timerId) {
-        case kTimerJob:
+        case kTimerJob: {
+            // On a slow machine line the bytes a reply answers may still be on
+            // their way: the wait counts from when they have crossed.
+            double backlogMs = MachineLineFreeMs - static_cast<double>(Loop.NowMs());
+            if (CharTimeMs > 0 && backlogMs >= 1.0) {
+                Loop.SetTimer(kTimerJob, static_cast<uint32_t>(std::min(backlogMs + JobWaitMs, kMaxWaitMs)));
+                break;
+            }
             Loop.KillTimer(kTimerJob);
             PostJobEvent(EV_TIMEOUT);
             break;
+        }
         case kTimerIdle: OnIdleTimer(); break;
         case kTimerPacing: OnPacingTimer(); break;
         default: break;
@@ -341,6 +357,7 @@ void Terminal::ForgetPortState() {
     Tx.Clear();
     WriteFailCount = 0;
     StatusFlags &= ~(Status::CtsOn | Status::PacingPause);
+    MachineLineFreeMs = 0;
 }
 
 void Terminal::ClosePcPort(bool wait) {

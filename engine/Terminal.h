@@ -72,6 +72,7 @@ public:
     void ShowUploadTime();
     void ArmJobTimer(uint32_t ms);
     void KillJobTimer();
+    uint32_t JobWaitMs = 0;       // the wait timer 500 was last armed with
 
     // ---- PC port ----
     // Checks the port parameters and opens the port; the report is for the status window.
@@ -193,6 +194,10 @@ public:
     // clamped to what a timer takes (INT_MAX ms, about 24 days); 0 and less are off.
     static uint32_t IdleTimeoutFor(int disconnectSeconds);
     float CharTimeMs = 0;         // one character on the machine line, 0 = not set up
+    // When what the pump has written will have crossed the machine's line (by
+    // CharTimeMs). A job's wait (timer 500) that runs out before then starts
+    // again once it has: no reply can come before the machine has the bytes.
+    double MachineLineFreeMs = 0;
 
     TransferProgress Progress;
     // Bytes through the port each way and lines the receive path completed,

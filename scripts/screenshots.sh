@@ -24,12 +24,17 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$work/config"
 # The transfer journal of this run stays in the throwaway folder too.
 export XDG_DATA_HOME="$work/data"
+# kova's single-instance lock of this run too: runs of several worktrees at once
+# must not refuse each other's window.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME/MERIDO ELE" "$work/nc"
 printf 'N001 X10 Y20\r\nN002 X30 Y40\r\nN003 M30\r\n' > "$work/nc/PROG1.NCD"
 # Xvfb picks a free display number and writes it to fd 3, so several runs can go at once.
 Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-"$build/sim/kova-sim" --link "$work/trx" & pids+=($!)
+# --fast: the pictures need no 9600-baud host link, only the answers.
+"$build/sim/kova-sim" --fast --link "$work/trx" & pids+=($!)
 for _ in $(seq 1 50); do [ -e "$work/trx" ] && break; sleep 0.1; done
 printf '[COMMON]\nPcComNo=%s\nLANGUAGE=%s\n' "$work/trx" "$lang" > "$XDG_CONFIG_HOME/MERIDO ELE/KOVA.conf"
 types=("DYNA/PERT" "PANASERT/RS232" "PANASERT/TTY" "CITIZEN/M10" "TDK/VC5A" "TDK/VC5" "UNIVERSAL")

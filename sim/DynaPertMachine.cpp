@@ -88,8 +88,11 @@ void DynaPertMachine::TakeLine() {
     std::string echo = line;
     if (number == wrongEchoLine_) echo.back() = echo.back() == '0' ? '1' : '0';
     SendToLine(echo + "\r\n");
+    // The quiet spell starts when the echo has left: on a slow line the PC
+    // cannot send the next line before it has seen the whole echo.
+    uint64_t echoMs = (echo.size() + 2) * LineParameters().CharTimeUs(false) / 1000;
     uint64_t activity = activity_;
-    After(kEndQuietMs, [this, activity] { CheckEnd(activity); });
+    After(kEndQuietMs + static_cast<uint32_t>(echoMs), [this, activity] { CheckEnd(activity); });
 }
 
 void DynaPertMachine::CheckEnd(uint64_t activity) {

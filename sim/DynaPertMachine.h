@@ -6,7 +6,7 @@
 //   "L"          at the ready mark: starts loading, echoed as "L" CR LF
 //   loading      every line that ends in CR is stored and echoed with CR LF;
 //                NUL and LF are ignored. When the line has been quiet for
-//                kEndQuietMs after an echo, the program is complete: it is
+//                kEndQuietMs after an echo has gone out, the program is complete: it is
 //                kept and the ready mark shown again.
 //   "E"          at the ready mark: opens the output menu, answered "*E" CR LF,
 //                then the menu line (no line end, ends in "E*"); with no

@@ -16,8 +16,34 @@ const char* KovaSimOptions::Usage() {
            "                [--refuse ADDR] [--mute ADDR] [--absent ADDR]\n"
            "                [--no-start ADDR]\n"
            "                [--sub-version N] [--host-mode TEXT] [--trace]\n"
-           "                [--system-load ADDR] [--system-dir DIR]\n"
+           "                [--system-load ADDR] [--system-dir DIR] [--fast]\n"
            "                [--alter-stored ADDR:LINE]\n";
+}
+
+const char* KovaSimOptions::Help() {
+    return "\n"
+           "The simulated radio terminal on a pseudo-terminal: a host module and seven sub\n"
+           "modules, 000000000001 to 000000000007, with a DYNA/PERT, PANASERT/RS232,\n"
+           "PANASERT/TTY, CITIZEN/M10, TDK/VC5A, TDK/VC5 and UNIVERSAL machine.\n"
+           "Bytes cross the pseudo-terminal at the 9600 baud of the host module's UART\n"
+           "in both directions, as with the real terminal.\n"
+           "\n"
+           "  --link PATH          make PATH a symbolic link to the pseudo-terminal\n"
+           "                       (without it the device path is printed)\n"
+           "  --fast               pass bytes on at once, not at 9600 baud\n"
+           "  --no-host-answer     the host module takes nothing and answers nothing\n"
+           "  --refuse-dial        the host refuses every dial\n"
+           "  --refuse ADDR        the sub module ADDR refuses to be dialled\n"
+           "  --mute ADDR          the sub module ADDR echoes and answers no commands\n"
+           "  --absent ADDR        the sub module ADDR is out of radio range\n"
+           "  --no-start ADDR      the machine at ADDR never gives its start signal\n"
+           "  --sub-version N      every sub module reports version N (tenths, 0..124)\n"
+           "  --host-mode TEXT     the host's stored mode field\n"
+           "  --system-load ADDR   the machine at ADDR waits for a system program\n"
+           "  --system-dir DIR     each system program taken is written to DIR/ADDR.sys\n"
+           "  --alter-stored ADDR:LINE  the UNIVERSAL or TDK/VC5 machine at ADDR keeps line\n"
+           "                       LINE of every program it takes altered\n"
+           "  --trace              every byte both ways on stderr\n";
 }
 
 bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -71,6 +97,8 @@ bool KovaSimOptions::Parse(const std::vector<std::string>& args, std::string& er
                 return false;
             }
             alterStored.emplace_back(text.substr(0, colon), static_cast<int>(line));
+        } else if (arg == "--fast") {
+            fast = true;
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--help" || arg == "-h") {

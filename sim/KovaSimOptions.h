@@ -21,6 +21,8 @@
 //   --alter-stored ADDR:LINE  the UNIVERSAL or TDK/VC5 machine at ADDR keeps
 //                        line LINE of every program it takes altered (a
 //                        faulty store that a verify after download finds)
+//   --fast               bytes cross the pseudo-terminal at once, not at the
+//                        9600 baud of the host module's UART
 //   --trace              every byte both ways on stderr
 //   --help
 
@@ -44,6 +46,7 @@ public:
     std::vector<std::string> systemLoad;
     std::string systemDir;
     std::vector<std::pair<std::string, int>> alterStored;   // sub module address, line from 1
+    bool fast = false;
     bool trace = false;
     bool help = false;
 
@@ -52,4 +55,6 @@ public:
     // False with a message when an address names no sub module.
     bool ApplyTo(SimulatedRadio& radio, std::string& error) const;
     static const char* Usage();
+    // What --help adds to the usage: what the simulator is and each option.
+    static const char* Help();
 };

@@ -1,9 +1,12 @@
 #include "sim/PseudoTerminal.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -47,13 +50,14 @@ bool PseudoTerminal::Open(std::string& error) {
     return true;
 }
 
-PseudoTerminal::ReadResult PseudoTerminal::Read(std::vector<uint8_t>& out) {
+PseudoTerminal::ReadResult PseudoTerminal::Read(std::vector<uint8_t>& out, size_t limit) {
     uint8_t buffer[4096];
     bool any = false;
-    for (;;) {
-        ssize_t n = ::read(master_, buffer, sizeof buffer);
+    while (limit > 0) {
+        ssize_t n = ::read(master_, buffer, std::min(sizeof buffer, limit));
         if (n > 0) {
             out.insert(out.end(), buffer, buffer + n);
+            limit -= static_cast<size_t>(n);
             any = true;
             continue;
         }
@@ -64,6 +68,26 @@ PseudoTerminal::ReadResult PseudoTerminal::Read(std::vector<uint8_t>& out) {
         if (n == 0 || errno == EIO) return any ? ReadResult::Data : ReadResult::HungUp;
         return any ? ReadResult::Data : ReadResult::Failed;
     }
+    return ReadResult::Data;
+}
+
+size_t PseudoTerminal::Waiting() const {
+    int count = 0;
+    if (::ioctl(master_, FIONREAD, &count) != 0 || count < 0) return 0;
+    return static_cast<size_t>(count);
+}
+
+int PseudoTerminal::FrameBits() const {
+    termios settings{};
+    if (::tcgetattr(master_, &settings) != 0) return 10;
+    int data = 8;
+    switch (settings.c_cflag & CSIZE) {
+        case CS5: data = 5; break;
+        case CS6: data = 6; break;
+        case CS7: data = 7; break;
+        default: break;
+    }
+    return 1 + data + ((settings.c_cflag & PARENB) ? 1 : 0) + ((settings.c_cflag & CSTOPB) ? 2 : 1);
 }
 
 void PseudoTerminal::Write(const uint8_t* data, size_t count) {

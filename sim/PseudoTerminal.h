@@ -27,8 +27,12 @@ public:
     int MasterFd() const { return master_; }
     const std::string& SlavePath() const { return slavePath_; }
 
-    // Appends what is waiting on the master to `out`.
-    ReadResult Read(std::vector<uint8_t>& out);
+    // Appends what is waiting on the master to `out`, at most `limit` bytes.
+    ReadResult Read(std::vector<uint8_t>& out, size_t limit = SIZE_MAX);
+    // Bytes the PC has written that wait to be read.
+    size_t Waiting() const;
+    // Bits of one character as the PC set the line (start, data, parity, stop).
+    int FrameBits() const;
     // Writes what it can now and keeps the rest (bounded) for FlushOutput;
     // with nobody on the slave side the bytes are lost, as on a real line.
     void Write(const uint8_t* data, size_t count);

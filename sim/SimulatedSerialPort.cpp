@@ -109,19 +109,40 @@ int SimulatedSerialPort::Write(const uint8_t* data, int count) {
     if (!open_ || dead_ || count <= 0) return 0;
     written_.insert(written_.end(), data, data + count);
 
+    // Each byte reaches the host when its own character time is over, as on a
+    // UART: the host passes the first bytes of a long write on over the radio
+    // while the rest are still on the wire. Bytes due in the same millisecond
+    // travel together.
     uint64_t now = scheduler_.Now() * 1000;
-    txFreeUs_ = std::max(txFreeUs_, now) + ByteTimeUs() * static_cast<uint64_t>(count);
-    uint32_t delay = MsUntil(txFreeUs_, now);
-    uint64_t epoch = openEpoch_;
-    if (LineMatchesHost()) {
+    uint64_t at = std::max(txFreeUs_, now);
+    const bool reaches = LineMatchesHost();
+    SimulatedHostModule* host = &host_;
+    std::vector<uint8_t> group;
+    uint32_t groupDelay = 0;
+    auto send = [&] {
+        if (group.empty()) return;
+        if (!reaches) {
+            group.clear();
+            return;
+        }
         // Bytes on the wire arrive even if the port is closed meanwhile.
-        std::vector<uint8_t> bytes(data, data + count);
-        SimulatedHostModule* host = &host_;
-        scheduler_.ScheduleFor(alive_, delay, [host, bytes = std::move(bytes)] {
+        scheduler_.ScheduleFor(alive_, groupDelay, [host, bytes = std::move(group)] {
             host->ReceiveFromPc(bytes.data(), bytes.size());
         });
+        group.clear();
+    };
+    for (int i = 0; i < count; ++i) {
+        at += ByteTimeUs();
+        uint32_t delay = MsUntil(at, now);
+        if (delay != groupDelay) send();
+        groupDelay = delay;
+        group.push_back(data[i]);
     }
-    scheduler_.ScheduleFor(alive_, delay, [this, epoch] {
+    send();
+    txFreeUs_ = at;
+
+    uint64_t epoch = openEpoch_;
+    scheduler_.ScheduleFor(alive_, MsUntil(txFreeUs_, now), [this, epoch] {
         if (epoch != openEpoch_) return;
         Post(kMsgLineEvent, kLineEventTxEmpty, modemStatus_);
     });

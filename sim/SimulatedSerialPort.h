@@ -1,8 +1,8 @@
 #pragma once
 // The PC's serial port with the simulated radio terminal behind it, for
 // in-process tests on the virtual clock. It behaves as the real port with its
-// reader thread: bytes written reach the host module after their time on the
-// 9600-baud line, "transmit empty" (kMsgLineEvent with kLineEventTxEmpty) is
+// reader thread: each byte written reaches the host module when its time on
+// the 9600-baud line is over, "transmit empty" (kMsgLineEvent with kLineEventTxEmpty) is
 // posted when they have gone out, the host's answers land in the receive ring
 // with one kMsgReceived per batch, and kMsgLineEvent with kLineEventCtsChanged
 // is posted once after Open. The device has CTS and DSR on.

@@ -1,5 +1,6 @@
 // kova-sim: the simulated radio terminal on a pseudo-terminal. The PC side
-// opens the slave device (or the --link path) as the TRX's serial port.
+// opens the slave device (or the --link path) as the TRX's serial port; bytes
+// cross it at the 9600 baud of the host module's UART (--fast: at once).
 // Serves until SIGINT or SIGTERM, then removes the link it made.
 
 #include <fcntl.h>
@@ -9,6 +10,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <deque>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +22,7 @@
 
 #include "sim/CitizenM10Machine.h"
 #include "sim/DynaPertMachine.h"
+#include "sim/HostLinkPacer.h"
 #include "sim/KovaSimOptions.h"
 #include "sim/PanasertRs232Machine.h"
 #include "sim/PanasertTtyMachine.h"
@@ -82,6 +87,20 @@ void RemoveLink(const std::string& target, const std::string& path) {
     if (target == buffer) ::unlink(path.c_str());   // only our own link
 }
 
+uint64_t NowUs() {
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
+// The poll time-out (ms, -1 for none) shortened to `us` microseconds when that
+// is sooner (-1: nothing due).
+int SoonerMs(int timeoutMs, int64_t us) {
+    if (us < 0) return timeoutMs;
+    int ms = static_cast<int>(std::min<int64_t>((us + 999) / 1000, 1 << 30));
+    return timeoutMs < 0 ? ms : std::min(timeoutMs, ms);
+}
+
 void Trace(const char* direction, const uint8_t* data, size_t count) {
     std::string text;
     for (size_t i = 0; i < count; ++i) {
@@ -108,6 +127,7 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(KovaSimOptions::Usage(), stdout);
+        std::fputs(KovaSimOptions::Help(), stdout);
         return 0;
     }
 
@@ -132,9 +152,29 @@ int main(int argc, char** argv) {
     }
     SimulatedHostModule& host = radio.Host();
     const bool trace = options.trace;
-    host.SetPcSink([&pty, trace](const uint8_t* data, size_t count) {
+    // Unless --fast: the 9600-baud UART between the host module and the PC,
+    // in both directions (see HostLinkPacer).
+    const bool paced = !options.fast;
+    HostLinkPacer toPc;
+    HostLinkPacer fromPc;
+    std::deque<uint8_t> toPcQueue;
+    std::vector<uint8_t> outgoing;
+    auto moveToPc = [&] {
+        if (!toPc.Busy()) toPc.SetFrameBits(pty.FrameBits());
+        size_t n = toPc.Take(NowUs(), toPcQueue.size());
+        if (n == 0) return;
+        outgoing.assign(toPcQueue.begin(), toPcQueue.begin() + static_cast<long>(n));
+        toPcQueue.erase(toPcQueue.begin(), toPcQueue.begin() + static_cast<long>(n));
+        pty.Write(outgoing.data(), outgoing.size());
+    };
+    host.SetPcSink([&](const uint8_t* data, size_t count) {
         if (trace) Trace("TRX>", data, count);
-        pty.Write(data, count);
+        if (!paced) {
+            pty.Write(data, count);
+            return;
+        }
+        toPcQueue.insert(toPcQueue.end(), data, data + count);
+        moveToPc();
     });
 
     if (!options.linkPath.empty()) {
@@ -149,14 +189,32 @@ int main(int argc, char** argv) {
 
     bool hungUp = false;
     std::vector<uint8_t> input;
+    auto takeFromPc = [&](size_t limit) {
+        input.clear();
+        PseudoTerminal::ReadResult result = pty.Read(input, limit);
+        if (!input.empty()) {
+            if (trace) Trace("PC> ", input.data(), input.size());
+            host.ReceiveFromPc(input.data(), input.size());
+        }
+        return result;
+    };
     for (;;) {
         scheduler.RunDue();
+        if (paced) moveToPc();
         int timeout = scheduler.MsUntilNext();
+        if (paced) {
+            uint64_t now = NowUs();
+            for (const HostLinkPacer* pacer : {&toPc, &fromPc}) timeout = SoonerMs(timeout, pacer->UsUntilNext(now));
+        }
         if (hungUp) timeout = timeout < 0 ? kHangUpRecheckMs : std::min(timeout, kHangUpRecheckMs);
 
         pollfd fds[2] = {{g_signalPipe[0], POLLIN, 0}, {pty.MasterFd(), 0, 0}};
         // A hung-up master is always "ready": leave it out until the recheck.
-        if (!hungUp) fds[1].events = POLLIN | (pty.HasPendingOutput() ? POLLOUT : 0);
+        // While the line carries the PC's bytes the pacer says when to look.
+        if (!hungUp) {
+            fds[1].events = static_cast<short>((paced && fromPc.Busy() ? 0 : POLLIN) |
+                                               (pty.HasPendingOutput() ? POLLOUT : 0));
+        }
         int ready = ::poll(fds, hungUp ? 1 : 2, timeout);
         if (ready < 0 && errno != EINTR) {
             std::fprintf(stderr, "kova-sim: poll: %s\n", std::strerror(errno));
@@ -168,18 +226,21 @@ int main(int argc, char** argv) {
             continue;
         }
         if (fds[1].revents & POLLOUT) pty.FlushOutput();
-        if (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) {
-            input.clear();
-            PseudoTerminal::ReadResult result = pty.Read(input);
-            if (!input.empty()) {
-                if (trace) Trace("PC> ", input.data(), input.size());
-                host.ReceiveFromPc(input.data(), input.size());
-            }
-            if (result == PseudoTerminal::ReadResult::HungUp ||
-                result == PseudoTerminal::ReadResult::Failed ||
-                (result == PseudoTerminal::ReadResult::Nothing && (fds[1].revents & POLLHUP))) {
-                hungUp = true;
-            }
+        const bool woken = (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) != 0;
+        size_t limit = woken ? SIZE_MAX : 0;
+        if (paced && (woken || fromPc.Busy())) {
+            // Only what has crossed the line by now; a readable master with
+            // nothing waiting is read to see whether the PC has closed its side.
+            size_t waiting = pty.Waiting();
+            if (!fromPc.Busy()) fromPc.SetFrameBits(pty.FrameBits());
+            size_t crossed = fromPc.Take(NowUs(), waiting);   // with none waiting the line falls idle
+            if (waiting != 0) limit = crossed;
+        }
+        if (limit == 0) continue;
+        PseudoTerminal::ReadResult result = takeFromPc(limit);
+        if (result == PseudoTerminal::ReadResult::HungUp || result == PseudoTerminal::ReadResult::Failed ||
+            (result == PseudoTerminal::ReadResult::Nothing && (fds[1].revents & POLLHUP))) {
+            hungUp = true;
         }
     }
 

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "engine/Job.h"
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
@@ -59,6 +60,52 @@ TEST_F(TransmitPumpTest, PacingArmsTimer502WithTheCharacterTime) {
     EXPECT_EQ(port.Written.size(), 256u);
     loop.RunFor(1);
     EXPECT_EQ(port.Written.size(), 300u);
+}
+
+TEST_F(TransmitPumpTest, PacingLeavesOutTheNulsThatFollowPlusSigns) {
+    // The sub module drops the 0x00 after each '+': they take no machine time.
+    // A NUL the job queued itself still does.
+    app.CurrentChannel.McType = "TDK/VC5";
+    terminal.CharTimeMs = 10.0f;
+    terminal.QueueByteNoPump(0x00, false);
+    terminal.QueueText("X+1 Y+2\r", false);
+    EXPECT_EQ(port.Written, std::string("\0X+\0" "1 Y+\0" "2\r", 11));
+    EXPECT_EQ(loop.TimerInterval(502), 90u);
+}
+
+// Counts the time-outs of its waits.
+class TimeoutCountingJob : public Job {
+public:
+    using Job::Job;
+    int Run(uint32_t event) override {
+        if (event & EV_TIMEOUT) ++timeouts;
+        return 0;
+    }
+    int timeouts = 0;
+};
+
+TEST_F(TransmitPumpTest, AJobsWaitCountsFromWhenTheMachineLineHasCarriedWhatWasSent) {
+    app.CurrentChannel.McType = "UNIVERSAL";   // not paced: the line goes out at once
+    terminal.CharTimeMs = 100.0f;
+    auto& job = terminal.AddJob<TimeoutCountingJob>(JobBit::DownloadUniversal);
+    terminal.Engine.EventMask = kDefaultEventMask;
+    terminal.StartJob(JobBit::DownloadUniversal);
+
+    // 20 characters: 2 s on the machine's line before the 500 ms wait begins.
+    terminal.QueueText("0123456789012345678\r", false);
+    terminal.ArmJobTimer(500);
+    loop.RunFor(2499);
+    EXPECT_EQ(job.timeouts, 0);
+    loop.RunFor(1);
+    EXPECT_EQ(job.timeouts, 1);
+
+    // 0x82 has the sub module drop what still waits for the machine: the
+    // line is free at once (and the command itself takes no machine time).
+    terminal.QueueText("0123456789012345678\r", false);
+    terminal.QueueByte(0x82, false);
+    terminal.ArmJobTimer(500);
+    loop.RunFor(500);
+    EXPECT_EQ(job.timeouts, 2);
 }
 
 TEST_F(TransmitPumpTest, NoPacingForMachinesThatAnswerEveryLineOrWithoutASaneCharTime) {

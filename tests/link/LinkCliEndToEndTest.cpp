@@ -36,7 +36,13 @@ TEST_F(LinkCliEndToEndTest, HostPrintsTheModulesAddressAndName) {
     EXPECT_NE(result.err.find("Port closed."), std::string::npos);
 }
 
-TEST_F(LinkCliEndToEndTest, ConnectSetsUpThenHangsUp) {
+// As the demo runs: the simulator passes bytes at the host module's 9600 baud.
+class PacedLinkCliEndToEndTest : public LinkCliEndToEndTest {
+protected:
+    PacedLinkCliEndToEndTest() { simPaced_ = true; }
+};
+
+TEST_F(PacedLinkCliEndToEndTest, ConnectSetsUpThenHangsUp) {
     ASSERT_EQ(Cli("channel set 5 --type DYNA/PERT SubSerial=000000000001").exitCode, 0);
     CliResult result = Cli(Port() + "connect --channel 5");
     EXPECT_EQ(result.exitCode, 0) << result.err;

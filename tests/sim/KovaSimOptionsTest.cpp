@@ -12,6 +12,9 @@ TEST(KovaSimOptionsTest, KnobsReachTheRadio) {
                               error))
         << error;
     EXPECT_EQ(options.linkPath, "/tmp/trx");
+    EXPECT_FALSE(options.fast);   // the host link runs at its own speed unless asked
+    ASSERT_TRUE(options.Parse({"--fast"}, error)) << error;
+    EXPECT_TRUE(options.fast);
 
     VirtualEventLoop loop;
     VirtualClockScheduler clock(loop);

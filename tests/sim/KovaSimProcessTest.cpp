@@ -130,4 +130,28 @@ TEST_F(KovaSimProcess, AnswersOnTheLinkKeepsServingAcrossReopenAndCleansUpOnSigt
     EXPECT_FALSE(Exists(link_));
 }
 
+TEST_F(KovaSimProcess, AnswersCrossTheLinkNoFasterThanTheHostModulesUart) {
+    // Forty "OK" answers of six bytes each: 240 characters of 11 bits at 9600
+    // baud cannot all arrive in less than 275 ms, however fast the PC reads.
+    OpenLink();
+    std::string commands;
+    for (int i = 0; i < 40; ++i) commands += "AT\r";
+    auto start = Clock::now();
+    ASSERT_EQ(::write(fd_, commands.data(), commands.size()), static_cast<ssize_t>(commands.size()));
+    std::string got;
+    auto end = start + std::chrono::seconds(10);
+    while (got.size() < 240 && Clock::now() < end) {
+        pollfd p{fd_, POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0) continue;
+        char buffer[256];
+        ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        if (n > 0) got.append(buffer, static_cast<size_t>(n));
+    }
+    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    std::string expected;
+    for (int i = 0; i < 40; ++i) expected += "\r\nOK\r\n";
+    EXPECT_EQ(got, expected);
+    EXPECT_GE(elapsed.count(), 274);
+}
+
 }  // namespace

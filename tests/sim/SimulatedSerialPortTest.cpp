@@ -28,10 +28,15 @@ TEST_F(SerialPortSim, WriteTakesItsTimeOnTheLineThenReportsTransmitEmpty) {
     std::string block(256, 'x');
     uint64_t start = loop.NowMs();
     Send(block);
-    // 256 bytes of 11 bits at 9600 baud: 293.3 ms.
-    loop.RunFor(293);
-    EXPECT_EQ(CountMessages(kMsgLineEvent, kLineEventTxEmpty), 0);
+    // Bytes of 11 bits at 9600 baud: each reaches the host when its own
+    // 1.146 ms are over, the 256th after 293.3 ms.
+    loop.RunFor(1);
     EXPECT_TRUE(host.PcLog().empty());
+    loop.RunFor(1);
+    EXPECT_EQ(host.PcLog().size(), 1u);
+    loop.RunFor(291);
+    EXPECT_EQ(CountMessages(kMsgLineEvent, kLineEventTxEmpty), 0);
+    EXPECT_EQ(host.PcLog().size(), 255u);
     loop.RunFor(1);
     ASSERT_EQ(CountMessages(kMsgLineEvent, kLineEventTxEmpty), 1);
     EXPECT_EQ(messages.back().at - start, 294u);
