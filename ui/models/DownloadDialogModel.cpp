@@ -1,7 +1,6 @@
 #include "ui/models/DownloadDialogModel.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,15 +11,6 @@ namespace {
 constexpr int kMaxDelayBits = 200;
 constexpr int kDefaultSysDelayBits = 35;
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 std::string Trimmed(const std::string& text) {
     const char* blanks = " \t\r\n";
     std::size_t begin = text.find_first_not_of(blanks);
@@ -28,22 +18,12 @@ std::string Trimmed(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
 }
 
-std::string Formatted(const char* format, unsigned long long value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 }  // namespace
 
 DownloadDialogModel::DownloadDialogModel(ChannelConfig& channel, const McProgramEntryList& mcPrograms,
                                          const DownloadRequest& request, TextOf text, ShowStatus status,
                                          SaveChannel save)
-    : channel_(channel),
-      mcPrograms_(mcPrograms),
-      text_(std::move(text)),
-      status_(std::move(status)),
-      folder_(channel, std::move(save)),
+    : TransferDialogModel(channel, mcPrograms, std::move(text), std::move(status), std::move(save)),
       // The system program form always sends one file.
       programNames_(request.ShowProgramNames && !request.SystemProgram),
       system_(request.SystemProgram) {}
@@ -106,10 +86,7 @@ std::string DownloadDialogModel::MachineName(const std::string& text) const {
 
 // ---- the list ------------------------------------------------------------------
 
-void DownloadDialogModel::ReadList() {
-    status_(text_(Msg::ReadingPcFileList));
-    TransferItemList files;
-    ListPcFiles(folder_.PathPattern(), files);
+void DownloadDialogModel::FillRows(TransferItemList files) {
     rows_.clear();
     for (TransferItem& item : files) {
         Row row;
@@ -117,11 +94,6 @@ void DownloadDialogModel::ReadList() {
         row.Item.McProgramName.clear();
         rows_.push_back(std::move(row));
     }
-    clickedRow_ = -1;
-    clickedColumn_ = -1;
-    renameRow_ = -1;
-    ++listVersion_;
-    Recompute();
 }
 
 void DownloadDialogModel::ComputeRemarks(Row& row) const {
@@ -153,41 +125,10 @@ void DownloadDialogModel::Recompute() {
 
 // ---- selection and clicks --------------------------------------------------------
 
-void DownloadDialogModel::SetSelection(const std::vector<int>& rows) {
-    for (Row& row : rows_) row.Selected = false;
-    for (int index : rows) {
-        if (ValidRow(index)) rows_[index].Selected = true;
-    }
-    Recompute();
-}
-
-std::vector<int> DownloadDialogModel::SelectedRows() const {
-    std::vector<int> rows;
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        if (rows_[i].Selected) rows.push_back(i);
-    }
-    return rows;
-}
-
-int DownloadDialogModel::SelectedCount() const {
-    return static_cast<int>(std::count_if(rows_.begin(), rows_.end(), [](const Row& r) { return r.Selected; }));
-}
-
 bool DownloadDialogModel::AnySelectedHasName() const {
-    return std::any_of(rows_.begin(), rows_.end(),
-                       [](const Row& r) { return r.Selected && !r.Item.McProgramName.empty(); });
-}
-
-void DownloadDialogModel::Click(int row, int column) {
-    clickedRow_ = ValidRow(row) ? row : -1;
-    clickedColumn_ = column;
-    Recompute();
-}
-
-DownloadDialogModel::ColumnKind DownloadDialogModel::ClickedColumn() const {
-    std::vector<Column> columns = Columns();
-    if (clickedColumn_ < 0 || clickedColumn_ >= static_cast<int>(columns.size())) return ColumnKind::No;
-    return columns[clickedColumn_].Kind;
+    std::vector<int> selected = SelectedRows();
+    return std::any_of(selected.begin(), selected.end(),
+                       [this](int i) { return !rows_[i].Item.McProgramName.empty(); });
 }
 
 DownloadDialogModel::DoubleClickResult DownloadDialogModel::DoubleClick(int row, int column) {
@@ -246,49 +187,19 @@ void DownloadDialogModel::Deselect() {
 
 // ---- renaming in place -------------------------------------------------------------
 
-bool DownloadDialogModel::BeginRename(int& row, std::string& text) {
-    if (!programNames_ || clickedRow_ < 0) return false;
-    renameRow_ = clickedRow_;
-    row = renameRow_;
-    text = rows_[renameRow_].Item.McProgramName;
-    return true;
-}
-
 void DownloadDialogModel::CommitRename(const std::string& text) {
-    if (!ValidRow(renameRow_)) return;
-    Row& row = rows_[renameRow_];
-    renameRow_ = -1;
+    int index = TakeRenameRow();
+    if (index < 0) return;
+    Row& row = rows_[index];
     std::string typed = Trimmed(text);
     if (typed == row.Item.McProgramName) return;
     row.Item.McProgramName = MachineName(typed);
     Recompute();
 }
 
-void DownloadDialogModel::CancelRename() { renameRow_ = -1; }
-
-// ---- path and folders -------------------------------------------------------------------
-
-bool DownloadDialogModel::ApplyPathEdit(const std::string& text) {
-    if (!folder_.ApplyPathEdit(text)) return false;
-    ReadList();
-    return true;
-}
-
-void DownloadDialogModel::Refresh(const std::string& text) {
-    folder_.Refresh(text);
-    ReadList();
-}
-
-void DownloadDialogModel::FolderChosen(const std::string& folder) {
-    if (folder_.FolderChosen(folder)) ReadList();
-}
-
-void DownloadDialogModel::FileOpenDone(const std::string& chosenPath) {
-    std::string file = folder_.FileOpenDone(chosenPath);
-    ReadList();
-    if (file.empty()) return;
+void DownloadDialogModel::FileChosen(const std::string& fileName) {
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        if (rows_[i].Item.FileName == file) {
+        if (rows_[i].Item.FileName == fileName) {
             clickedRow_ = i;
             SetSelection({i});
             return;
@@ -296,17 +207,11 @@ void DownloadDialogModel::FileOpenDone(const std::string& chosenPath) {
     }
 }
 
-void DownloadDialogModel::ChangeFolderOfChannel() {
-    folder_.ChangeFolderOfChannel();
-    Recompute();
-}
-
 // ---- quick view -----------------------------------------------------------------------
 
 std::string DownloadDialogModel::QuickViewPath() const {
-    std::vector<int> selected = SelectedRows();
-    int row = selected.size() == 1 ? selected.front() : clickedRow_;
-    if (!ValidRow(row)) return {};
+    int row = ViewRow();
+    if (row < 0) return {};
     return JoinPath(CurrentFolder(), rows_[row].Item.FileName);
 }
 
@@ -348,13 +253,9 @@ bool DownloadDialogModel::Download(DownloadRequest& request) const {
             if (!row.Item.McProgramName.empty()) request.Files.push_back(row.Item);
         }
     } else if (SelectedCount() == 1) {
-        for (const Row& row : rows_) {
-            if (row.Selected) {
-                TransferItem item = row.Item;
-                item.McProgramName.clear();
-                request.Files.push_back(item);
-            }
-        }
+        TransferItem item = rows_[SelectedRows().front()].Item;
+        item.McProgramName.clear();
+        request.Files.push_back(item);
     }
     request.SysDelayBits = system_ ? sysDelayBits_ : std::string();
     return !request.Files.empty();

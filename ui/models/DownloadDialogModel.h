@@ -23,13 +23,10 @@
 #include "engine/DownloadRequest.h"
 #include "engine/McProgramEntry.h"
 #include "lang/Msg.h"
-#include "ui/models/TransferFolderModel.h"
+#include "ui/models/TransferDialogModel.h"
 
-class DownloadDialogModel {
+class DownloadDialogModel : public TransferDialogModel {
 public:
-    using TextOf = std::function<std::string(Msg)>;
-    using ShowStatus = std::function<void(const std::string& text)>;
-    using SaveChannel = std::function<int(const ChannelConfig& channel)>;
 
     enum class ColumnKind { No, Size, FileName, ProgramName, Remarks };
     struct Column {
@@ -42,7 +39,6 @@ public:
     struct Row {
         TransferItem Item;     // file name, length, and the "Program name in MC"
         std::string Remarks;
-        bool Selected = false;
     };
 
     struct Buttons {
@@ -81,13 +77,6 @@ public:
     const std::vector<Row>& Rows() const { return rows_; }
     std::string CellText(int row, ColumnKind column) const;
     const Buttons& ButtonStates() const { return buttons_; }
-    // Grows each time the list is read again (the rows are new then).
-    int ListVersion() const { return listVersion_; }
-
-    const std::string& PathPattern() const { return folder_.PathPattern(); }
-    const std::string& FilePattern() const { return folder_.FilePattern(); }
-    // The folder the list shows: the folder part of the path.
-    std::string CurrentFolder() const { return folder_.CurrentFolder(); }
 
     // The system form's delay bits: "0" to "200", and which is preselected
     // (35 for UNIVERSAL and TDK/VC5, else none: -1).
@@ -100,11 +89,7 @@ public:
     std::string MachineName(const std::string& text) const;
 
     // ---- the user's actions ----
-    void SetSelection(const std::vector<int>& rows);
-    std::vector<int> SelectedRows() const;
-    void Click(int row, int column);
-    int ClickedRow() const { return clickedRow_; }
-    ColumnKind ClickedColumn() const;
+    ColumnKind ClickedColumn() const { return KindAt(Columns(), clickedColumn_); }
     DoubleClickResult DoubleClick(int row, int column);
     // The context menu for the cell just right-clicked (possibly empty).
     std::vector<MenuEntry> ContextMenu(int row, int column);
@@ -115,32 +100,14 @@ public:
     // The clicked row and every selected row lose their program name.
     void Deselect();
 
-    // In-place editing of the clicked row's program name. Begin gives the
-    // text to edit (false when the clicked cell cannot be edited); Commit
-    // takes the edited text; Cancel leaves the cell as it was.
-    bool BeginRename(int& row, std::string& text);
+    // In-place editing of the clicked row's program name (BeginRename and
+    // CancelRename in the base): Commit takes the edited text through the
+    // machine-name rule.
     void CommitRename(const std::string& text);
-    void CancelRename();
-    bool Renaming() const { return renameRow_ >= 0; }
-
-    // The path edit lost the focus holding `text`: the list is read again
-    // when the path changed. A path naming a folder shows that folder's files.
-    bool ApplyPathEdit(const std::string& text);
-    // Refresh: reads the list for the path in the edit.
-    void Refresh(const std::string& text);
-    // The folder browser's answer (empty: cancelled).
-    void FolderChosen(const std::string& folder);
-    // After the file-open dialog: the list is read again; a chosen file
-    // (full path, empty when none) brings its folder and is selected.
-    void FileOpenDone(const std::string& chosenPath);
-    // Makes the shown folder the channel's folder and saves the channel.
-    void ChangeFolderOfChannel();
 
     // The file "Quick View" shows: the single selected row, else the clicked
     // row; empty when there is none.
     std::string QuickViewPath() const;
-    // The machine type of the channel, which decides how Quick View reads coordinates.
-    const std::string& McType() const { return channel_.McType; }
     // Reads a file for viewing: at most `limit` bytes, CR LF and lone CR
     // become LF, other control bytes but tab show as '.'. False when the file
     // cannot be read.
@@ -153,19 +120,16 @@ public:
     static constexpr const char* kDefaultFilePattern = TransferFolderModel::kDefaultFilePattern;
 
 private:
-    void ReadList();
-    void Recompute();
+    void FillRows(TransferItemList files) override;
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    void Recompute() override;
+    bool CanRename() const override { return programNames_; }
+    std::string RenameText(int row) const override { return rows_[row].Item.McProgramName; }
+    // A file chosen in the file-open dialog is clicked and selected.
+    void FileChosen(const std::string& fileName) override;
     void ComputeRemarks(Row& row) const;
     bool AnySelectedHasName() const;
-    int SelectedCount() const;
     std::vector<int> TargetRows() const;
-    bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
-
-    ChannelConfig& channel_;
-    const McProgramEntryList& mcPrograms_;
-    TextOf text_;
-    ShowStatus status_;
-    TransferFolderModel folder_;
 
     bool programNames_ = false;
     bool system_ = false;
@@ -174,8 +138,4 @@ private:
 
     std::vector<Row> rows_;
     Buttons buttons_;
-    int listVersion_ = 0;
-    int clickedRow_ = -1;
-    int clickedColumn_ = -1;
-    int renameRow_ = -1;
 };

@@ -1,37 +1,16 @@
 #include "ui/models/UploadDialogModel.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/KeptVersions.h"
 #include "app/PathRules.h"
 #include "lang/TextPair.h"
 
-namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string Formatted(const char* format, unsigned long long value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-}  // namespace
-
 UploadDialogModel::UploadDialogModel(ChannelConfig& channel, const McProgramEntryList& mcPrograms,
                                      const UploadRequest& request, TextOf text, ShowStatus status,
                                      SaveChannel save, AskYesNo ask)
-    : channel_(channel),
-      mcPrograms_(mcPrograms),
-      text_(std::move(text)),
-      status_(std::move(status)),
+    : TransferDialogModel(channel, mcPrograms, std::move(text), std::move(status), std::move(save)),
       ask_(std::move(ask)),
-      folder_(channel, std::move(save)),
       machineList_(request.ShowMachineList) {}
 
 void UploadDialogModel::Initialize() {
@@ -78,9 +57,8 @@ std::string UploadDialogModel::CellText(int row, ColumnKind column) const {
 
 // ---- the list ----------------------------------------------------------------------
 
-void UploadDialogModel::ReadList() {
-    status_(text_(Msg::ReadingPcFileList));
-    ListPcFiles(folder_.PathPattern(), pcFiles_);
+void UploadDialogModel::FillRows(TransferItemList files) {
+    pcFiles_ = std::move(files);
     rows_.clear();
     if (machineList_) {
         for (const McProgramEntry& entry : mcPrograms_) {
@@ -97,17 +75,11 @@ void UploadDialogModel::ReadList() {
             rows_.push_back(std::move(row));
         }
     }
-    clickedRow_ = -1;
-    clickedColumn_ = -1;
-    renameRow_ = -1;
-    ++listVersion_;
-    Recompute();
 }
 
 std::string UploadDialogModel::QuickViewPath() const {
-    std::vector<int> selected = SelectedRows();
-    int row = selected.size() == 1 ? selected.front() : clickedRow_;
-    if (!ValidRow(row)) return {};
+    int row = ViewRow();
+    if (row < 0) return {};
     if (!machineList_) return JoinPath(CurrentFolder(), rows_[row].FileName);
     const Row& r = rows_[row];
     std::string name = r.UploadName.empty() ? FileNameRule(r.ProgramName) : r.UploadName;
@@ -182,34 +154,6 @@ void UploadDialogModel::SetUploadFileName(const std::string& name) {
 
 // ---- selection and clicks ----------------------------------------------------------------
 
-void UploadDialogModel::SetSelection(const std::vector<int>& rows) {
-    for (Row& row : rows_) row.Selected = false;
-    for (int index : rows) {
-        if (ValidRow(index)) rows_[index].Selected = true;
-    }
-    Recompute();
-}
-
-std::vector<int> UploadDialogModel::SelectedRows() const {
-    std::vector<int> rows;
-    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-        if (rows_[i].Selected) rows.push_back(i);
-    }
-    return rows;
-}
-
-void UploadDialogModel::Click(int row, int column) {
-    clickedRow_ = ValidRow(row) ? row : -1;
-    clickedColumn_ = column;
-    Recompute();
-}
-
-UploadDialogModel::ColumnKind UploadDialogModel::ClickedColumn() const {
-    std::vector<Column> columns = Columns();
-    if (clickedColumn_ < 0 || clickedColumn_ >= static_cast<int>(columns.size())) return ColumnKind::No;
-    return columns[clickedColumn_].Kind;
-}
-
 UploadDialogModel::DoubleClickResult UploadDialogModel::DoubleClick(int row, int column) {
     Click(row, column);
     if (clickedRow_ < 0) return DoubleClickResult::Nothing;
@@ -250,60 +194,23 @@ void UploadDialogModel::Select() {
 
 void UploadDialogModel::Deselect() {
     if (!machineList_) return;
-    for (Row& row : rows_) {
-        if (row.Selected) row.UploadName.clear();
-    }
+    for (int row : SelectedRows()) rows_[row].UploadName.clear();
     Recompute();
 }
 
 // ---- renaming in place ---------------------------------------------------------------------
 
-bool UploadDialogModel::BeginRename(int& row, std::string& text) {
-    if (!machineList_ || clickedRow_ < 0) return false;
-    renameRow_ = clickedRow_;
-    row = renameRow_;
-    text = rows_[renameRow_].UploadName;
-    return true;
-}
-
 void UploadDialogModel::CommitRename(const std::string& text) {
-    if (!ValidRow(renameRow_)) return;
-    Row& row = rows_[renameRow_];
-    renameRow_ = -1;
+    int index = TakeRenameRow();
+    if (index < 0) return;
+    Row& row = rows_[index];
     if (text == row.UploadName) return;
     row.UploadName = text;
     Recompute();
 }
 
-void UploadDialogModel::CancelRename() { renameRow_ = -1; }
-
-// ---- folders ------------------------------------------------------------------------------------
-
-bool UploadDialogModel::ApplyPathEdit(const std::string& text) {
-    if (!folder_.ApplyPathEdit(text)) return false;
-    ReadList();
-    return true;
-}
-
-void UploadDialogModel::Refresh(const std::string& text) {
-    folder_.Refresh(text);
-    ReadList();
-}
-
-void UploadDialogModel::FolderChosen(const std::string& folder) {
-    if (folder_.FolderChosen(folder)) ReadList();
-}
-
-void UploadDialogModel::FileOpenDone(const std::string& chosenPath) {
-    std::string file = folder_.FileOpenDone(chosenPath);
-    ReadList();
-    // A file chosen in single-name mode is the name to save under.
-    if (!machineList_ && !file.empty()) SetUploadFileName(file);
-}
-
-void UploadDialogModel::ChangeFolderOfChannel() {
-    folder_.ChangeFolderOfChannel();
-    Recompute();
+void UploadDialogModel::FileChosen(const std::string& fileName) {
+    if (!machineList_) SetUploadFileName(fileName);
 }
 
 // ---- OK -------------------------------------------------------------------------------------------

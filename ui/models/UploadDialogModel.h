@@ -23,13 +23,10 @@
 #include "engine/McProgramEntry.h"
 #include "engine/UploadRequest.h"
 #include "lang/Msg.h"
-#include "ui/models/TransferFolderModel.h"
+#include "ui/models/TransferDialogModel.h"
 
-class UploadDialogModel {
+class UploadDialogModel : public TransferDialogModel {
 public:
-    using TextOf = std::function<std::string(Msg)>;
-    using ShowStatus = std::function<void(const std::string& text)>;
-    using SaveChannel = TransferFolderModel::SaveChannel;
     // A Yes/No question; true for Yes.
     using AskYesNo = std::function<bool(const std::string& text)>;
 
@@ -50,7 +47,6 @@ public:
         std::string FileName;
         uint64_t Size = 0;
         std::string Remarks;
-        bool Selected = false;
     };
 
     struct Buttons {
@@ -94,23 +90,13 @@ public:
     const std::vector<Row>& Rows() const { return rows_; }
     std::string CellText(int row, ColumnKind column) const;
     const Buttons& ButtonStates() const { return buttons_; }
-    // Grows each time the list is read again (the rows are new then).
-    int ListVersion() const { return listVersion_; }
-
-    const std::string& PathPattern() const { return folder_.PathPattern(); }
-    const std::string& FilePattern() const { return folder_.FilePattern(); }
-    std::string CurrentFolder() const { return folder_.CurrentFolder(); }
 
     // ---- single-name mode: the upload file name edit ----
     const std::string& UploadFileName() const { return uploadFileName_; }
     void SetUploadFileName(const std::string& name);
 
     // ---- the user's actions ----
-    void SetSelection(const std::vector<int>& rows);
-    std::vector<int> SelectedRows() const;
-    void Click(int row, int column);
-    int ClickedRow() const { return clickedRow_; }
-    ColumnKind ClickedColumn() const;
+    ColumnKind ClickedColumn() const { return KindAt(Columns(), clickedColumn_); }
     DoubleClickResult DoubleClick(int row, int column);
     // The context menu for the cell just right-clicked (possibly empty).
     std::vector<MenuEntry> ContextMenu(int row, int column);
@@ -121,20 +107,10 @@ public:
     // Every selected row loses its upload file name.
     void Deselect();
 
-    // In-place editing of the clicked row's upload file name. Begin gives the
-    // text to edit (false when there is no row to edit); Commit takes the
-    // edited text through the file-name rule; Cancel leaves the cell.
-    bool BeginRename(int& row, std::string& text);
+    // In-place editing of the clicked row's upload file name (BeginRename
+    // and CancelRename in the base): Commit takes the edited text through
+    // the file-name rule.
     void CommitRename(const std::string& text);
-    void CancelRename();
-    bool Renaming() const { return renameRow_ >= 0; }
-
-    // The folder actions; each reads the list again when the folder changed.
-    bool ApplyPathEdit(const std::string& text);
-    void Refresh(const std::string& text);
-    void FolderChosen(const std::string& folder);
-    void FileOpenDone(const std::string& chosenPath);
-    void ChangeFolderOfChannel();
 
     // Uploading (PC<-MC): fills `request` (folder and items); true when the
     // dialog may end with OK. In single-name mode a name that exists in the
@@ -145,35 +121,28 @@ public:
     // clicked one: in single-name mode the row's file; in machine-list mode
     // the file the row's program would be saved over. Empty when there is none.
     std::string QuickViewPath() const;
-    // The machine type of the channel, which decides how Quick View reads coordinates.
-    const std::string& McType() const { return channel_.McType; }
 
 private:
-    void ReadList();
-    void Recompute();
+    void FillRows(TransferItemList files) override;
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    void Recompute() override;
+    bool CanRename() const override { return machineList_; }
+    std::string RenameText(int row) const override { return rows_[row].UploadName; }
+    // A file chosen in single-name mode is the name to save under.
+    void FileChosen(const std::string& fileName) override;
     void ComputeRemarks(Row& row);
     // "older versions kept: N" for a file of the folder that has kept
     // versions, else empty; the Note puts it in brackets behind a remark.
     std::string OlderVersions(const std::string& fileName) const;
     std::string OlderVersionsNote(const std::string& fileName) const;
     bool PcHasFile(const std::string& name) const;
-    bool ValidRow(int row) const { return row >= 0 && row < static_cast<int>(rows_.size()); }
 
-    ChannelConfig& channel_;
-    const McProgramEntryList& mcPrograms_;
-    TextOf text_;
-    ShowStatus status_;
     AskYesNo ask_;
-    TransferFolderModel folder_;
 
     bool machineList_ = false;
     TransferItemList pcFiles_;
     std::vector<Row> rows_;
     std::string uploadFileName_;
     Buttons buttons_;
-    int listVersion_ = 0;
-    int clickedRow_ = -1;
-    int clickedColumn_ = -1;
-    int renameRow_ = -1;
     int language_ = 0;
 };
