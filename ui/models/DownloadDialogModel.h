@@ -103,11 +103,11 @@ public:
     // In-place editing of the clicked row's program name (BeginRename and
     // CancelRename in the base): Commit takes the edited text through the
     // machine-name rule.
-    void CommitRename(const std::string& text);
+    void CommitRename(const std::string& text) override;
 
     // The file "Quick View" shows: the single selected row, else the clicked
     // row; empty when there is none.
-    std::string QuickViewPath() const;
+    std::string QuickViewPath() const override;
     // Reads a file for viewing: at most `limit` bytes, CR LF and lone CR
     // become LF, other control bytes but tab show as '.'. False when the file
     // cannot be read.

@@ -46,8 +46,14 @@ public:
     // Begin gives the row and the text to edit (false when the clicked cell
     // cannot be edited); Cancel leaves the cell as it was.
     bool BeginRename(int& row, std::string& text);
+    // Takes the edited text of the row being renamed.
+    virtual void CommitRename(const std::string& text) = 0;
     void CancelRename() { renameRow_ = -1; }
     bool Renaming() const { return renameRow_ >= 0; }
+
+    // The PC file Quick View shows for the single selected row, else the
+    // clicked one; empty when there is none.
+    virtual std::string QuickViewPath() const = 0;
 
     // ---- the folder actions; each reads the list again when the folder changed ----
     // The path edit lost the focus holding `text`. A path naming a folder

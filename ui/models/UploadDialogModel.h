@@ -110,7 +110,7 @@ public:
     // In-place editing of the clicked row's upload file name (BeginRename
     // and CancelRename in the base): Commit takes the edited text through
     // the file-name rule.
-    void CommitRename(const std::string& text);
+    void CommitRename(const std::string& text) override;
 
     // Uploading (PC<-MC): fills `request` (folder and items); true when the
     // dialog may end with OK. In single-name mode a name that exists in the
@@ -120,7 +120,7 @@ public:
     // The PC file Quick View shows for the single selected row, else the
     // clicked one: in single-name mode the row's file; in machine-list mode
     // the file the row's program would be saved over. Empty when there is none.
-    std::string QuickViewPath() const;
+    std::string QuickViewPath() const override;
 
 private:
     void FillRows(TransferItemList files) override;
