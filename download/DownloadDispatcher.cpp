@@ -208,16 +208,7 @@ int DownloadDispatcher::Run(uint32_t event) {
                 State = JobState::Cancelled;
                 return 1;
             }
-            T.PcFileList = request.Files;
-            T.TransferFolder = request.TransferFolder.empty() ? T.App.CurrentChannel.NcdFileFolder
-                                                               : request.TransferFolder;
-            TransferProgress& p = T.Progress;
-            p.TotalBytes = 0;
-            for (const TransferItem& item : T.PcFileList) p.TotalBytes += static_cast<int64_t>(item.Length);
-            p.TotalDone = 1;
-            p.StartClockMs = T.Loop.NowMs();
-            p.LastShownSecond = -1;
-            T.View.SetTotalProgress(0, BarValue(p.TotalBytes));
+            BeginRun(request.Files, request.TransferFolder);
             T.FileOffset = 0;
             T.FileSize = 0;
             sentBefore_ = 0;

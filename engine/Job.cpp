@@ -1,5 +1,8 @@
 #include "engine/Job.h"
 
+#include "app/CKOVAApp.h"
+#include "engine/EventLoop.h"
+
 #include "engine/TransferJobBits.h"
 
 #include "engine/JobBits.h"
@@ -87,6 +90,18 @@ int Job::EndRun(TransferRunResult& result, Msg cancelText) {
     result.EndState = State;
     State = JobState::Finish;
     return 1;
+}
+
+void Job::BeginRun(const TransferItemList& files, const std::string& folder) {
+    T.PcFileList = files;
+    T.TransferFolder = folder.empty() ? T.App.CurrentChannel.NcdFileFolder : folder;
+    TransferProgress& p = T.Progress;
+    p.TotalBytes = 0;
+    for (const TransferItem& item : T.PcFileList) p.TotalBytes += static_cast<int64_t>(item.Length);
+    p.TotalDone = 1;
+    p.StartClockMs = T.Loop.NowMs();
+    p.LastShownSecond = -1;
+    T.View.SetTotalProgress(0, BarValue(p.TotalBytes));
 }
 
 int Job::FinishJobOfferingConnection() {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/TransferItem.h"
 #include "lang/Msg.h"
 
 class Terminal;
@@ -75,6 +76,10 @@ protected:
     // 9001 and 9002 of a dispatcher: shows `cancelText` or the failure text,
     // records the end state in `result` and moves to 9010; returns 1.
     int EndRun(TransferRunResult& result, Msg cancelText);
+    // After the transfer dialog's OK: the chosen files and their folder (the
+    // channel's folder when the dialog named none), the run's bar at zero and
+    // its clock started.
+    void BeginRun(const TransferItemList& files, const std::string& folder);
     // The same for the host check and the connect: with no job left the link
     // is idle even without a sub module, so that a typed key offers a
     // connection ("Do you want connection?"). Keys reach the machine only

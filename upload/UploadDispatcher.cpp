@@ -29,16 +29,7 @@ int UploadDispatcher::ShowDialog() {
         State = JobState::Cancelled;
         return 1;
     }
-    T.PcFileList = request.Files;
-    T.TransferFolder = request.TransferFolder.empty() ? T.App.CurrentChannel.NcdFileFolder
-                                                       : request.TransferFolder;
-    TransferProgress& p = T.Progress;
-    p.TotalBytes = 0;
-    for (const TransferItem& item : T.PcFileList) p.TotalBytes += static_cast<int64_t>(item.Length);
-    T.View.SetTotalProgress(0, BarValue(p.TotalBytes));
-    p.TotalDone = 1;
-    p.StartClockMs = T.Loop.NowMs();
-    p.LastShownSecond = -1;
+    BeginRun(request.Files, request.TransferFolder);
     State = 50;
     return 1;
 }
