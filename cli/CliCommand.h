@@ -3,6 +3,7 @@
 // lives in its own file and adds its entries with an Add...Commands function,
 // called from CommandTable.cpp; a new family needs one line there.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,6 +48,14 @@ bool IsCliOperand(const std::string& arg, bool afterDoubleDash);
 // word; true otherwise, with N in `channel`, or with `error` set when N is
 // missing or not a channel number.
 bool CliChannelOption(CliArgs args, std::size_t& i, int& channel, std::string& error);
+// One option of a command's own at args[i]: true when args[i] is one (i moves
+// past a separate value), with `error` set when its value is bad.
+using CliOptionReader = std::function<bool(CliArgs args, std::size_t& i, std::string& error)>;
+// The arguments of a command on one channel that takes operands: "--channel N"
+// (needed), the operands in order, "--", and the command's own options through
+// `readOption`. False with the usage error text in `error` otherwise.
+bool ParseChannelCommand(CliArgs args, int& channel, std::vector<std::string>& operands,
+                         const CliOptionReader& readOption, std::string& error);
 // The arguments of a command on one channel: "--channel N" (or "--channel=N")
 // and nothing else. False with the usage error text in `error` otherwise.
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error);

@@ -119,6 +119,28 @@ bool CliChannelOption(CliArgs args, std::size_t& i, int& channel, std::string& e
     return true;
 }
 
+bool ParseChannelCommand(CliArgs args, int& channel, std::vector<std::string>& operands,
+                         const CliOptionReader& readOption, std::string& error) {
+    bool operandsOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (IsCliOperand(args[i], operandsOnly)) {
+            operands.push_back(args[i]);
+        } else if (args[i] == "--") {
+            operandsOnly = true;
+        } else if (CliChannelOption(args, i, channel, error) || readOption(args, i, error)) {
+            if (!error.empty()) return false;
+        } else {
+            error = "unknown option \"" + args[i] + "\"";
+            return false;
+        }
+    }
+    if (channel == 0) {
+        error = "--channel N is needed";
+        return false;
+    }
+    return true;
+}
+
 bool ParseChannelOption(CliArgs args, int& channel, std::string& error)
 {
     channel = 0;

@@ -36,35 +36,22 @@ struct DownloadArgs {
 };
 
 bool ParseArgs(CliArgs args, DownloadArgs& parsed, std::string& error) {
-    bool filesOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    auto readOption = [&parsed](CliArgs words, std::size_t& i, std::string& problem) {
         std::string value;
         bool missing = false;
-        if (IsCliOperand(args[i], filesOnly)) {
-            parsed.Files.push_back(args[i]);
-        } else if (args[i] == "--") {
-            filesOnly = true;
-        } else if (CliChannelOption(args, i, parsed.Channel, error)) {
-            if (!error.empty()) return false;
-        } else if (CliOptionValue(args, i, "--program-name", value, missing)) {
-            if (missing) {
-                error = "--program-name needs a name";
-                return false;
-            }
+        if (CliOptionValue(words, i, "--program-name", value, missing)) {
+            if (missing) problem = "--program-name needs a name";
             parsed.ProgramName = value;
-        } else if (args[i] == "--start") {
+        } else if (words[i] == "--start") {
             parsed.Start = true;
-        } else if (args[i] == "--verify") {
+        } else if (words[i] == "--verify") {
             parsed.Verify = true;
         } else {
-            error = "unknown option \"" + args[i] + "\"";
             return false;
         }
-    }
-    if (parsed.Channel == 0) {
-        error = "--channel N is needed";
-        return false;
-    }
+        return true;
+    };
+    if (!ParseChannelCommand(args, parsed.Channel, parsed.Files, readOption, error)) return false;
     if (parsed.Files.empty()) {
         error = "no file to send";
         return false;

@@ -28,32 +28,19 @@ struct SystemDownloadArgs {
 };
 
 bool ParseArgs(CliArgs args, SystemDownloadArgs& parsed, std::string& error) {
-    bool filesOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    auto readOption = [&parsed](CliArgs words, std::size_t& i, std::string& problem) {
         std::string value;
         bool missing = false;
-        if (IsCliOperand(args[i], filesOnly)) {
-            parsed.Files.push_back(args[i]);
-        } else if (args[i] == "--") {
-            filesOnly = true;
-        } else if (CliChannelOption(args, i, parsed.Channel, error)) {
-            if (!error.empty()) return false;
-        } else if (CliOptionValue(args, i, "--delay", value, missing)) {
-            int bits = -1;
-            if (missing || !ParseCliInt(value, bits) || bits < 0 || bits > kMaxDelayBits) {
-                error = "--delay needs the system delay bits, 0 to 200";
-                return false;
-            }
-            parsed.Delay = std::to_string(bits);
+        if (!CliOptionValue(words, i, "--delay", value, missing)) return false;
+        int bits = -1;
+        if (missing || !ParseCliInt(value, bits) || bits < 0 || bits > kMaxDelayBits) {
+            problem = "--delay needs the system delay bits, 0 to 200";
         } else {
-            error = "unknown option \"" + args[i] + "\"";
-            return false;
+            parsed.Delay = std::to_string(bits);
         }
-    }
-    if (parsed.Channel == 0) {
-        error = "--channel N is needed";
-        return false;
-    }
+        return true;
+    };
+    if (!ParseChannelCommand(args, parsed.Channel, parsed.Files, readOption, error)) return false;
     if (parsed.Delay.empty()) {
         error = "--delay BITS is needed";
         return false;

@@ -37,11 +37,8 @@ bool ParseArgs(CliArgs args, UploadArgs& parsed, std::string& error) {
             parsed.Names.push_back(args[i]);
         } else if (args[i] == "--") {
             namesOnly = true;
-        } else if (CliOptionValue(args, i, "--channel", value, missing)) {
-            if (missing || !ParseCliInt(value, parsed.Channel) || !IsValidChannelNumber(parsed.Channel)) {
-                error = "--channel needs a channel number from 1 to 99";
-                return false;
-            }
+        } else if (CliChannelOption(args, i, parsed.Channel, error)) {
+            if (!error.empty()) return false;
         } else if (CliOptionValue(args, i, "--key", value, missing)) {
             if (missing || (value != "P" && value != "T" && value != "p" && value != "t")) {
                 error = "--key needs P or T";
