@@ -346,6 +346,23 @@ void Terminal::OnPortLost() {
     }
 }
 
+bool Terminal::IsLinkLostLine(const std::string& line) const {
+    constexpr uint32_t kHostTalkers = JobBit::HostCheck | JobBit::Connect | JobBit::Disconnect | JobBit::ClosePort;
+    return (StatusFlags & Status::SubConnected) && !(Engine.ActiveJobs & kHostTalkers) && line == kHostLinkLost;
+}
+
+void Terminal::OnSubLinkLost() {
+    Tx.Clear();
+    if (Engine.IsActive(JobBit::DownloadDispatcher)) StopOwedTo = App.CurrentChannel.SubSerial;
+    StatusFlags &= ~(Status::LinkIdle | Status::SubConnected | Status::PacingPause);
+    ShowStatus(Msg::EquipmentDisconnected, 1);
+    RefreshPages();
+    if (Engine.ActiveJobs != 0) {
+        Engine.EventMask |= EV_CANCEL;
+        PostJobEvent(EV_CANCEL);
+    }
+}
+
 std::string Terminal::PortInUseReport() const {
     return App.PcPort.PortName + " " + Text(Msg::PortFailedToOpen) + " " + kPortInUseText;
 }

@@ -100,6 +100,20 @@ public:
     // The device is gone: the running jobs are cancelled at once instead of
     // waiting out their time-outs, and the port is closed.
     void OnPortLost();
+    // The host module's own line when the radio link to the sub module breaks
+    // (the sub module went out of range or lost power): it is back in command
+    // mode. While a sub module is connected and no link job is talking to the
+    // host module, that line ends the connection: the running jobs are
+    // cancelled at once instead of waiting out their time-outs (or forever,
+    // for a start signal), and what is still queued for the machine is dropped
+    // so that it cannot run into the next command to the host module.
+    static constexpr const char* kHostLinkLost = "DISCONNECT";
+    // The sub module (by serial) whose machine lost its link in the middle of
+    // a download: it may still wait for the rest of a program, so the next
+    // connection to it stops the machine with ETX before anything else.
+    std::string StopOwedTo;
+    bool IsLinkLostLine(const std::string& line) const;
+    void OnSubLinkLost();
     // Counts reports of lost received bytes; a transfer that saw one ends with kReceiveLostText.
     uint32_t ReceiveLossCount = 0;
     // Received bytes the port reported lost since the terminal started.

@@ -138,7 +138,10 @@ void Terminal::OnReceived() {
         if (byte >= 0x20 && byte <= 0x7F) {
             if (PartialLine.size() < kPartialLineLimit) PartialLine += static_cast<char>(byte);
         } else if (endOfLine) {
-            if (!PartialLine.empty()) {
+            if (!PartialLine.empty() && IsLinkLostLine(PartialLine)) {
+                // Not the machine's: no job may take it for an answer.
+                OnSubLinkLost();
+            } else if (!PartialLine.empty()) {
                 LastReplyLine = PartialLine;
                 StatusFlags |= Status::LineAvailable;
                 ++RxLines;

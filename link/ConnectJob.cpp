@@ -6,6 +6,7 @@
 
 #include "app/CKOVAApp.h"
 #include "app/ChannelFieldRules.h"
+#include "engine/ControlBytes.h"
 #include "engine/JobBits.h"
 #include "engine/JobEvents.h"
 #include "engine/StatusBits.h"
@@ -175,6 +176,10 @@ int ConnectJob::Run(uint32_t event) {
             KillTimeout();
             T.ShowStatus(Msg::EquipmentConnected, 0);
             T.StatusFlags |= Status::SubConnected;
+            if (!T.StopOwedTo.empty() && T.StopOwedTo == T.App.CurrentChannel.SubSerial) {
+                T.QueueByte(ControlByte::Etx, false);
+                T.StopOwedTo.clear();
+            }
             T.RefreshPages();
             State = JobState::Finish;
             return 1;
