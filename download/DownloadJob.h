@@ -120,5 +120,4 @@ private:
     int ShowFailure();   // 9002
 
     bool completed_ = false;
-    uint64_t quietWaitStartMs_ = 0;
 };

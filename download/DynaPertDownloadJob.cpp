@@ -31,7 +31,7 @@ int DynaPertDownloadJob::CheckEcho() {
     if (!ReadLine()) {
         // Only separators were left: the file has been sent.
         State = 60;
-        ArmTimeout(kReplyWaitMs);
+        BeginWait(kReplyWaitMs);
         return 1;   // the ready mark may have come with the last echo
     }
     T.PartialLine.clear();
@@ -66,7 +66,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             T.ReceivedByte = 0;
             Retries = 0;
             State = 20;
-            ArmTimeout(kReplyWaitMs);
+            BeginWait(kReplyWaitMs);
             return SendByte(ControlByte::Etx) ? 0 : 1;
 
         case 20:
@@ -78,6 +78,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 return 0;
             }
             if (!(event & EV_DATA)) return 0;
+            if (WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
             ArmTimeout(kReplyWaitMs);
             if (State == 20 && T.ReceivedByte == '~') {
                 T.PartialLine.clear();
@@ -125,7 +126,9 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 State = JobState::Completed;
                 return 1;
             }
-            if (event & EV_TIMEOUT) return FailWith(Msg::FailedTransferComplete);
+            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) {
+                return FailWith(Msg::FailedTransferComplete);
+            }
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 

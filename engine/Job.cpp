@@ -121,3 +121,10 @@ int Job::FinishTransferJob() {
 
 void Job::ArmTimeout(uint32_t ms) { T.ArmJobTimer(ms); }
 void Job::KillTimeout() { T.KillJobTimer(); }
+
+void Job::BeginWait(uint32_t ms) {
+    waitStartMs_ = T.Loop.NowMs();
+    ArmTimeout(ms);
+}
+
+bool Job::WaitOutlasted(uint32_t limitMs) const { return T.Loop.NowMs() - waitStartMs_ >= limitMs; }

@@ -91,5 +91,18 @@ protected:
     void ArmTimeout(uint32_t ms);
     void KillTimeout();
 
+    // A wait for one answer that every received byte extends must still end:
+    // a line that talks on (noise, a wrong baud rate) without ever giving the
+    // answer would hold the job for good. BeginWait arms the time-out and
+    // notes when the wait began; WaitOutlasted is true once it has gone on
+    // for `limitMs`.
+    void BeginWait(uint32_t ms);
+    bool WaitOutlasted(uint32_t limitMs) const;
+    // How long such a wait may go on while the line talks.
+    static constexpr uint32_t kTalkingLineLimitMs = 30000;
+
     Terminal& T;
+
+private:
+    uint64_t waitStartMs_ = 0;
 };

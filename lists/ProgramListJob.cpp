@@ -40,13 +40,14 @@ int ProgramListJob::BeginListing(uint8_t wakeByte, uint32_t answerWaitMs, int ne
     T.McProgramList.clear();
     T.PartialLine.clear();
     T.QueueByte(wakeByte, false);
-    ArmTimeout(answerWaitMs);
+    BeginWait(answerWaitMs);
     State = next;
     return 0;
 }
 
 int ProgramListJob::WaitForAnswer(uint32_t event) {
-    if (event & EV_TIMEOUT) {
+    if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) {
+        KillTimeout();
         T.ShowStatus(Msg::NoResponseFromMc, 0);
         FailRow = static_cast<int>(Msg::NoResponseFromMc);
         State = JobState::Failed;

@@ -45,7 +45,8 @@ protected:
     int BeginListing(uint8_t wakeByte, uint32_t answerWaitMs, int next);
     // The rest of a state that waits for the machine: every event extends the
     // wait (0), a time-out shows that the machine did not answer and fails the
-    // run (1).
+    // run (1); so does a line that talks on for kTalkingLineLimitMs since the
+    // last BeginWait without giving the answer.
     int WaitForAnswer(uint32_t event);
     // From here on the machine's text collects in the listing; `command` asks
     // the machine for it.

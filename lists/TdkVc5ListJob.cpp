@@ -28,21 +28,21 @@ int TdkVc5ListJob::AwaitPrompt(uint32_t event, bool lastTry) {
     if (T.PartialLine == "$") {
         T.PartialLine.clear();
         T.QueueByte(ControlByte::Etx, false);
-        ArmTimeout(kReplyTimeoutMs);
+        BeginWait(kReplyTimeoutMs);
         State = 20;
         return 0;
     }
     if (T.PartialLine == "*") {
         T.PartialLine.clear();
         T.QueueText("EX\r", false);
-        ArmTimeout(kReplyTimeoutMs);
+        BeginWait(kReplyTimeoutMs);
         State = 20;
         return 0;
     }
     if ((event & EV_TIMEOUT) && !lastTry) {
         T.PartialLine.clear();
         T.QueueText("EX\r", false);
-        ArmTimeout(kReplyTimeoutMs);
+        BeginWait(kReplyTimeoutMs);
         State = 12;
         return 0;
     }

@@ -60,7 +60,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
             UploadText.clear();
             listPrefix_.clear();
             State = 20;
-            ArmTimeout(kReplyWaitMs);
+            BeginWait(kReplyWaitMs);
             T.QueueByte(ControlByte::Etx, false);
             return 0;
 
@@ -72,6 +72,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
             }
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (!(event & EV_DATA)) return 0;
+            if (WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
             ArmTimeout(kReplyWaitMs);
             if (State == 20 && T.ReceivedByte == '~') {
                 T.PartialLine.clear();
@@ -87,7 +88,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
         case 40:
             T.ClearReply();
             State = 50;
-            ArmTimeout(kReplyWaitMs);
+            BeginWait(kReplyWaitMs);
             T.QueueText("E", false);
             return 0;
 
@@ -97,7 +98,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
                 State = 60;
                 return 1;
             }
-            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
+            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 
@@ -122,7 +123,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
                 KillTimeout();
                 return FailShowing(Msg::NoProgramInMachine);
             }
-            if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
+            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
         }
