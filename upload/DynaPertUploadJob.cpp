@@ -94,8 +94,10 @@ int DynaPertUploadJob::Run(uint32_t event) {
 
         case 50:
             if (T.LastReplyLine == "*E") {
-                KillTimeout();
+                // The menu line follows; a machine that stops here must not
+                // hold the job for good.
                 State = 60;
+                BeginWait(kReplyWaitMs);
                 return 1;
             }
             if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);

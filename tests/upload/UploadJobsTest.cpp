@@ -339,6 +339,23 @@ TEST_F(UploadTest, ALineThatNeverFallsQuietEndsTheWaitWith105) {
     EXPECT_EQ(LastUpload().FilesNotCompleted, 1);
 }
 
+// Shows its menu mark and then says nothing more.
+class MenuThenSilentMachine : public SimulatedMachine {
+public:
+    std::string TypeName() const override { return "DYNA/PERT"; }
+    void OnLineByte(uint8_t byte) override {
+        if (byte == ControlByte::Etx) SendToLine("*");
+        if (byte == 'E') SendToLine("*E\r");
+    }
+};
+
+TEST_F(UploadTest, DynaPertSilentAfterItsMenuMarkEndsWith105) {
+    Attach<MenuThenSilentMachine>("DYNA/PERT");
+    ASSERT_TRUE(Upload({"F.NCD"}, 600000));
+    EXPECT_TRUE(Shown("No response from MC!(60)"));
+    EXPECT_FALSE(Exists("F.NCD"));
+}
+
 TEST_F(UploadTest, DeclinedPromptsCancelTheUpload) {
     Attach<DynaPertMachine>("DYNA/PERT");
     view.KeyAnswer = 0;
