@@ -13,6 +13,13 @@ public:
     // again on failure.
     static int Write(const std::filesystem::path& target, std::string_view bytes);
 
+    // Write in two steps, for a caller that has to do something between them:
+    // WriteTemporary puts `bytes` whole into the sibling (1), or leaves no
+    // sibling (0); Commit gives it the old file's access rights and renames it
+    // over `target` (1), or removes it (0).
+    static int WriteTemporary(const std::filesystem::path& target, std::string_view bytes);
+    static int Commit(const std::filesystem::path& target);
+
     // Name of the sibling that is written before the rename.
     static std::filesystem::path TemporaryPath(const std::filesystem::path& target);
 };

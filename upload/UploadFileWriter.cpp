@@ -12,20 +12,31 @@ namespace fs = std::filesystem;
 UploadWriteResult UploadFileWriter::Write(const std::string& path, const std::string& text,
                                           std::chrono::system_clock::time_point now, int keptVersions) {
     UploadWriteResult result;
+    // The new program is on disk whole before the older file is touched: a
+    // full disk or a folder that went away leaves the older file and its kept
+    // versions as they were, and the target is without a file for no more
+    // than one rename.
+    const fs::path target(path);
+    if (!FileReplacer::WriteTemporary(target, text)) {
+        result.Error = "cannot write " + path;
+        return result;
+    }
     std::error_code ec;
     const bool replacing = keptVersions > 0 && fs::is_regular_file(path, ec);
     std::string keepError;
     if (!KeptVersions::KeepBeforeReplacing(path, now, keptVersions, keepError)) {
         result.Error = keepError;
         result.Path = path + "." + KeptVersions::Stamp(now) + ".new";
-        if (FileReplacer::Write(fs::path(result.Path), text)) {
+        fs::rename(FileReplacer::TemporaryPath(target), result.Path, ec);
+        if (!ec) {
             result.Result = UploadWriteResult::Outcome::WrittenAside;
         } else {
+            fs::remove(FileReplacer::TemporaryPath(target), ec);
             result.Error += "; cannot write " + result.Path;
         }
         return result;
     }
-    if (FileReplacer::Write(fs::path(path), text)) {
+    if (FileReplacer::Commit(target)) {
         result.Result = UploadWriteResult::Outcome::Written;
         result.Path = path;
         return result;

@@ -2,7 +2,8 @@
 // Stores an uploaded program under its file name. An older file of that name
 // first moves into the kept versions; when it cannot be kept it stays as it
 // is, and the new program goes beside it under a name of its own, so that
-// neither is lost. A failed write puts the older file back.
+// neither is lost. The new program is written whole before the older file
+// moves, so a write that fails (a full disk) changes nothing.
 
 #include <chrono>
 #include <string>

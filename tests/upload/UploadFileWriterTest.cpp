@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/KeptVersions.h"
 #include "lang/FileReplacer.h"
@@ -66,6 +73,36 @@ TEST(UploadFileWriterTest, AFailedWritePutsTheOlderFileBack) {
     EXPECT_EQ(r.Result, Outcome::Failed);
     EXPECT_EQ(ReadFile(path), "OLD");
     EXPECT_TRUE(KeptVersions::VersionsOf(path).empty());
+}
+
+// A disk that fills up under the write: a child process whose files may not
+// grow beyond a few bytes (it ignores the signal so that the write fails
+// instead).
+TEST(UploadFileWriterTest, AFullDiskLeavesTheOlderFileAndItsVersionsAsTheyWere) {
+    TempFolder folder;
+    const std::string path = (folder / "P1.NC").string();
+    const Clock::time_point now = Clock::now();
+    TempFolder::Write(folder / "P1.NC", "OLDEST");
+    ASSERT_EQ(UploadFileWriter::Write(path, "OLD", now, 1).Result, Outcome::Written);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const UploadWriteResult r =
+            UploadFileWriter::Write(path, std::string(100000, 'N'), now + std::chrono::seconds(1), 1);
+        _exit(r.Result == Outcome::Failed ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(path), "OLD");
+    const std::vector<std::string> versions = KeptVersions::VersionsOf(path);
+    ASSERT_EQ(versions.size(), 1u);
+    EXPECT_EQ(ReadFile(versions[0]), "OLDEST");
+    EXPECT_FALSE(fs::exists(FileReplacer::TemporaryPath(path)));
 }
 
 }  // namespace
