@@ -12,6 +12,7 @@
 #include "engine/SubModuleCommands.h"
 #include "link/LinkFixture.h"
 #include "sim/DynaPertMachine.h"
+#include "sim/SimulatedSubModule.h"
 #include "sim/TdkVc5Machine.h"
 #include "sim/UniversalMachine.h"
 #include "support/TempFolder.h"
@@ -208,6 +209,21 @@ TEST_F(SystemDownloadTest, CancelDuringTheTransferStopsTheMachineAndTheDispatche
     loop.RunFor(5000);
     EXPECT_EQ(universalMachine->SystemLoadBytes().back(), 0x03);
     EXPECT_FALSE(terminal.StatusFlags & Status::FileBufferLoaded);
+}
+
+TEST_F(SystemDownloadTest, ALostRadioLinkEndsTheTransferAtOnce) {
+    view.DownloadAnswer = Answer("SYS.BIN", Program(3000), "35");
+    universalMachine->ReadyForSystemProgram();
+    ASSERT_TRUE(ConnectChannel(7));
+    Post(WindowMsg::StartSystemDownload);
+    ASSERT_TRUE(loop.RunUntil([&] { return universalMachine->SystemLoadBytes().size() > 600; }, 120000));
+    radio.FindSubModule(kUniversal)->SetInRange(false);
+    const uint64_t lost = loop.NowMs();
+    ASSERT_TRUE(RunUntilIdle());
+    EXPECT_LT(loop.NowMs() - lost, 2000u);
+    EXPECT_TRUE(Shown("Equipment is disconnected."));
+    EXPECT_EQ(dispatcher.LastEndState(), 9001);
+    EXPECT_FALSE(terminal.StatusFlags & (Status::SubConnected | Status::FileBufferLoaded));
 }
 
 TEST_F(SystemDownloadTest, TdkVc5SendsAfterTheStartSwitchAndCompletesOnTheLastDrain) {
