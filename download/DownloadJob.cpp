@@ -182,8 +182,8 @@ void DownloadJob::FailNaming(Msg message, const std::string& text) {
 }
 
 void DownloadJob::ShowSentAndReceived() {
-    T.ShowStatus(T.Text(Msg::Sent) + " : " + T.SendLine, 0);
-    T.ShowStatus(T.Text(Msg::Receive) + " : " + T.LastReplyLine, 0);
+    T.ShowStatus(T.Text(Msg::Sent) + " : " + Visible(T.SendLine), 0);
+    T.ShowStatus(T.Text(Msg::Receive) + " : " + Visible(T.LastReplyLine), 0);
     T.ShowStatus(Msg::SetNcdDelayBitsLarger, 0);
 }
 

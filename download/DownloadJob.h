@@ -80,8 +80,9 @@ protected:
     // Fails the file with a message that names the line or name that caused it;
     // control bytes are shown as ^X.
     void FailNaming(Msg message, const std::string& text);
-    // The machine echoed something else than SendLine: both lines and the
-    // hint about the channel's delay bits, below the failure entry.
+    // The machine echoed something else than SendLine: both lines (their
+    // start, as FailNaming shows text) and the hint about the channel's delay
+    // bits, below the failure entry.
     void ShowSentAndReceived();
 
     // Sets what the bars show of the current file and of the whole selection.

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,22 @@ TEST_F(DynaPertDownloadTest, WrongEchoEndsWithBothLinesShownAndTheNextTransferWo
     ASSERT_TRUE(Download({"P.NCD"}));
     ASSERT_EQ(machine.Programs().size(), 1u);
     EXPECT_EQ(machine.Programs()[0].size(), 3u);
+}
+
+TEST_F(DynaPertDownloadTest, AWrongEchoOfAVeryLongLineShowsOnlyTheStartOfBoth) {
+    const std::string longLine = "N001 " + std::string(5000, 'X');
+    WriteNc("P.NCD", longLine + "\r\n");
+    machine.SetWrongEchoAtLine(1);
+    ASSERT_TRUE(Download({"P.NCD"}));
+    EXPECT_TRUE(Shown("Receive data is not valid."));
+    for (const char* label : {"Sent : ", "Receive : "}) {
+        const auto texts = StatusTexts();
+        auto entry = std::find_if(texts.begin(), texts.end(),
+                                  [&](const std::string& t) { return t.rfind(label, 0) == 0; });
+        ASSERT_NE(entry, texts.end()) << label;
+        EXPECT_LT(entry->size(), 200u) << *entry;
+        EXPECT_EQ(entry->substr(entry->size() - 3), "...") << *entry;
+    }
 }
 
 TEST_F(DynaPertDownloadTest, MachineThatStopsInTheMiddleTimesOut) {
