@@ -78,6 +78,16 @@ protected:
         return RunUntilIdle(maxMs);
     }
 
+    // Starts a UNIVERSAL system download of 3000 bytes; true once the
+    // machine has taken some of its blocks.
+    bool StartUniversalBlocks() {
+        view.DownloadAnswer = Answer("SYS.BIN", Program(3000), "35");
+        universalMachine->ReadyForSystemProgram();
+        if (!ConnectChannel(7)) return false;
+        Post(WindowMsg::StartSystemDownload);
+        return loop.RunUntil([&] { return universalMachine->SystemLoadBytes().size() > 600; }, 120000);
+    }
+
     // The radio bytes from the first `from` on.
     Bytes RadioFrom(const std::string& serial, const Bytes& from) {
         Bytes log = RadioBytes(serial);
@@ -176,11 +186,7 @@ TEST_F(SystemDownloadTest, MachineThatNeverShowsItsConsoleEndsWithNoResponse) {
 }
 
 TEST_F(SystemDownloadTest, StalledBlockTransferEndsWithTimeout) {
-    view.DownloadAnswer = Answer("SYS.BIN", Program(3000), "35");
-    universalMachine->ReadyForSystemProgram();
-    ASSERT_TRUE(ConnectChannel(7));
-    Post(WindowMsg::StartSystemDownload);
-    ASSERT_TRUE(loop.RunUntil([&] { return universalMachine->SystemLoadBytes().size() > 600; }, 120000));
+    ASSERT_TRUE(StartUniversalBlocks());
     port.SetCts(false);
     ASSERT_TRUE(RunUntilIdle());
     const std::vector<std::string> texts = StatusTexts();
@@ -194,11 +200,7 @@ TEST_F(SystemDownloadTest, StalledBlockTransferEndsWithTimeout) {
 }
 
 TEST_F(SystemDownloadTest, CancelDuringTheTransferStopsTheMachineAndTheDispatcher) {
-    view.DownloadAnswer = Answer("SYS.BIN", Program(3000), "35");
-    universalMachine->ReadyForSystemProgram();
-    ASSERT_TRUE(ConnectChannel(7));
-    Post(WindowMsg::StartSystemDownload);
-    ASSERT_TRUE(loop.RunUntil([&] { return universalMachine->SystemLoadBytes().size() > 600; }, 120000));
+    ASSERT_TRUE(StartUniversalBlocks());
     Post(WindowMsg::Cancel);
     ASSERT_TRUE(RunUntilIdle());
     EXPECT_EQ(Count("System program canceled downloading."), 1);
@@ -212,11 +214,7 @@ TEST_F(SystemDownloadTest, CancelDuringTheTransferStopsTheMachineAndTheDispatche
 }
 
 TEST_F(SystemDownloadTest, ALostRadioLinkEndsTheTransferAtOnce) {
-    view.DownloadAnswer = Answer("SYS.BIN", Program(3000), "35");
-    universalMachine->ReadyForSystemProgram();
-    ASSERT_TRUE(ConnectChannel(7));
-    Post(WindowMsg::StartSystemDownload);
-    ASSERT_TRUE(loop.RunUntil([&] { return universalMachine->SystemLoadBytes().size() > 600; }, 120000));
+    ASSERT_TRUE(StartUniversalBlocks());
     radio.FindSubModule(kUniversal)->SetInRange(false);
     const uint64_t lost = loop.NowMs();
     ASSERT_TRUE(RunUntilIdle());
