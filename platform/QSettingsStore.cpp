@@ -100,14 +100,31 @@ int QSettingsStore::ReadInt(const std::string& section, const std::string& name,
 bool QSettingsStore::WriteString(const std::string& section, const std::string& name,
                                  const std::string& value)
 {
+    ForgetLastError();
     settings_->setValue(Key(section, name), QString::fromStdString(value));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return Commit();
 }
 
 bool QSettingsStore::WriteInt(const std::string& section, const std::string& name, int value)
 {
+    ForgetLastError();
     settings_->setValue(Key(section, name), value);
+    return Commit();
+}
+
+void QSettingsStore::ForgetLastError()
+{
+    // QSettings keeps its first error for good (one met while reading the
+    // file at construction included), so every later write would look failed
+    // too; a fresh object forgets it.
+    if (settings_->status() != QSettings::NoError) {
+        const QString file = settings_->fileName();
+        settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    }
+}
+
+bool QSettingsStore::Commit()
+{
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
@@ -126,7 +143,7 @@ bool QSettingsStore::DeleteSection(const std::string& section)
     if (!SectionExists(section)) {
         return false;
     }
+    ForgetLastError();
     settings_->remove(QString::fromStdString(section));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError && !SectionExists(section);
+    return Commit() && !SectionExists(section);
 }

@@ -42,5 +42,10 @@ public:
     std::string FilePath() const;
 
 private:
+    // Called before each change, so that its result is its own.
+    void ForgetLastError();
+    // Flushes the changes to the file; false when it could not be written.
+    bool Commit();
+
     std::unique_ptr<QSettings> settings_;
 };

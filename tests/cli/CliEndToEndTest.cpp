@@ -182,6 +182,16 @@ TEST_F(CliEndToEndTest, BadChannelValuesAreRefusedNamingTheFieldAndStoreNothing)
     EXPECT_EQ(Run({"channel", "delete", "-99999999999999999999"}).exitCode, 1);
 }
 
+TEST_F(CliEndToEndTest, ASettingsFileThatCannotBeWrittenFailsTheChange)
+{
+    // A folder where the settings file belongs: nothing can be written.
+    fs::create_directories(SettingsFile());
+    CliResult set = Run({"channel", "set", "7", "McName=LINE7"});
+    EXPECT_EQ(set.exitCode, 1) << set.err;
+    EXPECT_NE(set.err.find("channel 7 was not saved"), std::string::npos) << set.err;
+    EXPECT_EQ(Run({"channel", "show", "7"}).exitCode, 1);
+}
+
 TEST_F(CliEndToEndTest, HandEditedRecordsKeepTheLinesAndColumnsOfTheOutput)
 {
     {

@@ -6,10 +6,13 @@
 #include "engine/JobBits.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
+#include "lang/TextPair.h"
 #include "ui/models/ChannelEditorModel.h"
 
 namespace {
 constexpr const char* kConnected = "Connected";
+constexpr TextPair kNotSaved{"Channel parameters were not saved: the settings file cannot be written.",
+                             "채널 설정을 저장하지 못했습니다: 설정 파일에 쓸 수 없습니다."};
 
 int ChannelOfRow(int row) { return row + 1; }
 bool IsRow(int row) { return row >= 0 && row < MachineEnvironmentModel::kRows; }
@@ -87,7 +90,8 @@ ChannelConfig MachineEnvironmentModel::EditorRecord(int row) const {
 }
 
 bool MachineEnvironmentModel::FinishEdit(const ChannelConfig& edited, uint32_t changeBits) {
-    if (edited.McType.empty() || !terminal_.App.SaveChannelConfig(edited)) return false;
+    if (edited.McType.empty()) return false;
+    if (!Save(edited)) return false;
     working_ = edited;
     terminal_.ShowStatus(std::to_string(edited.Channel) + " " + terminal_.Text(Msg::ChannelParametersChanged), 1);
     RefreshRow(edited.Channel - 1);
@@ -98,6 +102,14 @@ bool MachineEnvironmentModel::FinishEdit(const ChannelConfig& edited, uint32_t c
     terminal_.App.CurrentChannel = edited;
     if (changeBits & ChangeBit::LineParameters) terminal_.StartJob(JobBit::ModuleSetup);
     return true;
+}
+
+bool MachineEnvironmentModel::Save(const ChannelConfig& record) {
+    if (terminal_.App.SaveChannelConfig(record)) return true;
+    // The row keeps what the store holds, and the operator learns why.
+    terminal_.ShowStatus(std::to_string(record.Channel) + " " + kNotSaved.For(terminal_.App._nLanguage), 1);
+    RefreshRow(record.Channel - 1);
+    return false;
 }
 
 bool MachineEnvironmentModel::Delete(int row) {
@@ -120,7 +132,7 @@ void MachineEnvironmentModel::Copy(int row) {
 bool MachineEnvironmentModel::Paste(int row) {
     if (!copied_ || !IsRow(row)) return false;
     clipboard_.Channel = ChannelOfRow(row);
-    if (!terminal_.App.SaveChannelConfig(clipboard_)) return false;
+    if (!Save(clipboard_)) return false;
     ShowRecord(row, clipboard_);
     return true;
 }
