@@ -192,6 +192,17 @@ TEST_F(CliEndToEndTest, ASettingsFileThatCannotBeWrittenFailsTheChange)
     EXPECT_EQ(Run({"channel", "show", "7"}).exitCode, 1);
 }
 
+TEST_F(CliEndToEndTest, ARelativeFolderIsStoredAsTheFolderItNamesNow)
+{
+    // The window and a scheduled run start in other folders than this shell.
+    ASSERT_EQ(Run({"channel", "set", "3", "NCD File Folder=nc/../nc/line3/"}).exitCode, 0);
+    EXPECT_NE(Run({"channel", "show", "3"}).out.find("NCD File Folder=" + (root / "work/nc/line3").string() + "\n"),
+              std::string::npos);
+    ASSERT_EQ(Run({"channel", "set", "3", "NCD File Folder=."}).exitCode, 0);
+    EXPECT_NE(Run({"channel", "show", "3"}).out.find("NCD File Folder=" + (root / "work").string() + "\n"),
+              std::string::npos);
+}
+
 TEST_F(CliEndToEndTest, HandEditedRecordsKeepTheLinesAndColumnsOfTheOutput)
 {
     {
