@@ -201,5 +201,13 @@ std::string MultiLanguageFile::Format(const MultiLanguageArray& table)
 
 int MultiLanguageFile::Save(const std::filesystem::path& path, const MultiLanguageArray& table)
 {
+    // A rename would replace a file its owner marked read-only without asking;
+    // someone locked these texts on purpose.
+    std::error_code error;
+    const std::filesystem::file_status old = std::filesystem::status(path, error);
+    if (!error && std::filesystem::is_regular_file(old) &&
+        (old.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        return 0;
+    }
     return FileReplacer::Write(path, Format(table));
 }

@@ -278,6 +278,14 @@ TEST(MultiLanguageFileSave, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(MultiLanguageFile::Save(folder / "no such folder" / "KOVA_M1002.TXT", table), 0);
     EXPECT_EQ(MultiLanguageFile::Save("", table), 0);
 
+    // A file marked read-only is left alone, although its folder would let a
+    // rename replace it.
+    const auto mode = std::filesystem::status(path).permissions();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_EQ(MultiLanguageFile::Save(path, table), 0);
+    EXPECT_EQ(TempFolder::Read(path), old);
+    std::filesystem::permissions(path, mode);
+
     ASSERT_EQ(MultiLanguageFile::Save(path, table), 1);
     EXPECT_EQ(TempFolder::Read(path), kMarkerLine + "0\tnew text\t\t\t\t\t\r\n");
 }
