@@ -203,6 +203,16 @@ TEST_F(CliEndToEndTest, ARelativeFolderIsStoredAsTheFolderItNamesNow)
               std::string::npos);
 }
 
+TEST_F(CliEndToEndTest, ACommunicationFileThatCannotBeWrittenStopsTheRunBeforeAnyWork)
+{
+    for (const fs::path& comm : {root / "no such folder" / "comm.txt", root / "work"}) {
+        CliResult run = Run({"--comm", comm.string(), "channel", "set", "7", "McName=LINE7"});
+        EXPECT_EQ(run.exitCode, 1) << comm;
+        EXPECT_NE(run.err.find("cannot write the communication text"), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(SettingsFile())) << comm;
+    }
+}
+
 TEST_F(CliEndToEndTest, HandEditedRecordsKeepTheLinesAndColumnsOfTheOutput)
 {
     {
