@@ -6,13 +6,11 @@
 #include "engine/JobBits.h"
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
-#include "lang/TextPair.h"
 #include "ui/models/ChannelEditorModel.h"
+#include "ui/models/ChannelSave.h"
 
 namespace {
 constexpr const char* kConnected = "Connected";
-constexpr TextPair kNotSaved{"Channel parameters were not saved: the settings file cannot be written.",
-                             "채널 설정을 저장하지 못했습니다: 설정 파일에 쓸 수 없습니다."};
 
 int ChannelOfRow(int row) { return row + 1; }
 bool IsRow(int row) { return row >= 0 && row < MachineEnvironmentModel::kRows; }
@@ -105,9 +103,8 @@ bool MachineEnvironmentModel::FinishEdit(const ChannelConfig& edited, uint32_t c
 }
 
 bool MachineEnvironmentModel::Save(const ChannelConfig& record) {
-    if (terminal_.App.SaveChannelConfig(record)) return true;
-    // The row keeps what the store holds, and the operator learns why.
-    terminal_.ShowStatus(std::to_string(record.Channel) + " " + kNotSaved.For(terminal_.App._nLanguage), 1);
+    if (SaveChannelAndReport(terminal_, record)) return true;
+    // The row keeps what the store holds.
     RefreshRow(record.Channel - 1);
     return false;
 }
