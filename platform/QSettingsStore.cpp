@@ -100,16 +100,30 @@ int QSettingsStore::ReadInt(const std::string& section, const std::string& name,
 bool QSettingsStore::WriteString(const std::string& section, const std::string& name,
                                  const std::string& value)
 {
-    ForgetLastError();
-    settings_->setValue(Key(section, name), QString::fromStdString(value));
-    return Commit();
+    return Write(Key(section, name), QString::fromStdString(value));
 }
 
 bool QSettingsStore::WriteInt(const std::string& section, const std::string& name, int value)
 {
+    return Write(Key(section, name), value);
+}
+
+bool QSettingsStore::Write(const QString& key, const QVariant& value)
+{
     ForgetLastError();
-    settings_->setValue(Key(section, name), value);
-    return Commit();
+    const QVariant before = settings_->value(key);
+    settings_->setValue(key, value);
+    if (Commit()) {
+        return true;
+    }
+    // What did not reach the file is not read back either, so a page shows
+    // what the next start will see.
+    if (before.isValid()) {
+        settings_->setValue(key, before);
+    } else {
+        settings_->remove(key);
+    }
+    return false;
 }
 
 void QSettingsStore::ForgetLastError()
