@@ -60,19 +60,21 @@ int ChannelStore::SaveChannelConfig(const ChannelConfig& config)
         return 0;
     }
     const std::string section = SectionName(config.Channel);
-    store_.WriteString(section, ChannelValue::SubSerial, config.SubSerial);
-    store_.WriteString(section, ChannelValue::McType, config.McType);
-    store_.WriteString(section, ChannelValue::McName, config.McName);
-    store_.WriteString(section, ChannelValue::McBaudRate, config.McBaudRate);
-    store_.WriteString(section, ChannelValue::McDataBit, config.McDataBit);
-    store_.WriteString(section, ChannelValue::McParityBit, config.McParityBit);
-    store_.WriteString(section, ChannelValue::McDelayBit, config.McDelayBit);
-    store_.WriteString(section, ChannelValue::McDelayBitSys, config.McDelayBit_sys);
-    store_.WriteString(section, ChannelValue::NcdFileFolder, config.NcdFileFolder);
-    store_.WriteString(section, ChannelValue::PnrEtx, config.PnrEtx);
-    store_.WriteInt(section, ChannelValue::PnrPName, config.PnrPName);
-    store_.WriteInt(section, ChannelValue::VerifyAfterDownload, config.VerifyAfterDownload);
-    return 1;
+    // Every value is tried; one that did not reach the store makes the save fail.
+    bool written = true;
+    written &= store_.WriteString(section, ChannelValue::SubSerial, config.SubSerial);
+    written &= store_.WriteString(section, ChannelValue::McType, config.McType);
+    written &= store_.WriteString(section, ChannelValue::McName, config.McName);
+    written &= store_.WriteString(section, ChannelValue::McBaudRate, config.McBaudRate);
+    written &= store_.WriteString(section, ChannelValue::McDataBit, config.McDataBit);
+    written &= store_.WriteString(section, ChannelValue::McParityBit, config.McParityBit);
+    written &= store_.WriteString(section, ChannelValue::McDelayBit, config.McDelayBit);
+    written &= store_.WriteString(section, ChannelValue::McDelayBitSys, config.McDelayBit_sys);
+    written &= store_.WriteString(section, ChannelValue::NcdFileFolder, config.NcdFileFolder);
+    written &= store_.WriteString(section, ChannelValue::PnrEtx, config.PnrEtx);
+    written &= store_.WriteInt(section, ChannelValue::PnrPName, config.PnrPName);
+    written &= store_.WriteInt(section, ChannelValue::VerifyAfterDownload, config.VerifyAfterDownload);
+    return written ? 1 : 0;
 }
 
 void ChannelStore::SetDefaultChannelConfig(ChannelConfig& config) const

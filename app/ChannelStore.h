@@ -20,8 +20,8 @@ public:
     // not read. 0 with the record unchanged when the number is out of range or
     // the channel has no section; 1 otherwise.
     int LoadChannelConfig(ChannelConfig& config) const;
-    // Writes all eleven values of config.Channel; 0 only for a number out of
-    // range (a store that fails to write is not reported).
+    // Writes all eleven values of config.Channel; 0 for a number out of range
+    // or when the store did not take every value.
     int SaveChannelConfig(const ChannelConfig& config);
     // Every field but Channel and McDelayBit_sys takes its load default.
     void SetDefaultChannelConfig(ChannelConfig& config) const;

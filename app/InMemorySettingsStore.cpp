@@ -37,6 +37,9 @@ int InMemorySettingsStore::ReadInt(const std::string& section, const std::string
 bool InMemorySettingsStore::WriteString(const std::string& section, const std::string& name,
                                         const std::string& value)
 {
+    if (!writable_) {
+        return false;
+    }
     sections_[section][name] = value;
     ++writeCount_;
     return true;
@@ -44,6 +47,9 @@ bool InMemorySettingsStore::WriteString(const std::string& section, const std::s
 
 bool InMemorySettingsStore::WriteInt(const std::string& section, const std::string& name, int value)
 {
+    if (!writable_) {
+        return false;
+    }
     sections_[section][name] = value;
     ++writeCount_;
     return true;
@@ -58,7 +64,7 @@ bool InMemorySettingsStore::SectionExists(const std::string& section) const
 bool InMemorySettingsStore::DeleteSection(const std::string& section)
 {
     auto s = sections_.find(section);
-    if (s == sections_.end()) {
+    if (s == sections_.end() || !writable_) {
         return false;
     }
     const bool hadValues = !s->second.empty();

@@ -27,8 +27,11 @@ public:
     std::optional<Value> Find(const std::string& section, const std::string& name) const;
     // Number of successful writes so far.
     int WriteCount() const { return writeCount_; }
+    // false: every write and delete is refused, as by a file that cannot be written.
+    void SetWritable(bool writable) { writable_ = writable; }
 
 private:
     std::map<std::string, std::map<std::string, Value>> sections_;
     int writeCount_ = 0;
+    bool writable_ = true;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -43,6 +44,16 @@ std::string ApplyAssignment(ChannelConfig& config, const std::string& name, std:
 {
     if (name == ChannelValue::NcdFileFolder) {
         value = CleanFolderText(value);
+        // The window and later runs start elsewhere: a folder given relative
+        // to this shell's folder is stored as the folder it names now.
+        if (!value.empty() && std::filesystem::path(value).is_relative()) {
+            std::error_code error;
+            const std::filesystem::path absolute = std::filesystem::absolute(value, error);
+            if (error) {
+                return "NCD File Folder \"" + EscapedText(value) + "\" cannot be made absolute";
+            }
+            value = CleanFolderText(absolute.lexically_normal().string());
+        }
     }
     if (std::string report = CheckChannelField(name, value); !report.empty()) {
         return report;

@@ -1,6 +1,7 @@
 // kova-cli: the terminal's engine with a console in place of the windows.
 // Global options come before the command; see CliCommand.h for the table.
 
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -107,6 +108,14 @@ int main(int argc, char** argv)
     if (command == nullptr) {
         std::cerr << "kova-cli: unknown command \"" << args[index] << "\"\n" << CliUsageText();
         return kExitUsage;
+    }
+    // A transcript asked for and silently missing is found out only when it
+    // is needed; say so before any work is done.
+    if (!options.CommFile.empty() && options.CommFile != "-" &&
+        !std::ofstream(options.CommFile, std::ios::binary | std::ios::app)) {
+        std::cerr << "kova-cli: cannot write the communication text to \"" << EscapedText(options.CommFile)
+                  << "\"\n";
+        return kExitFailed;
     }
 
     // The same start-up as the window, without the single-instance lock: the

@@ -24,6 +24,22 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+// A text longer than any caption or message is cut (at a character's start),
+// so that a broken or hostile file cannot stall every window that shows it.
+std::string CutText(std::string_view text)
+{
+    text = Trim(text);
+    if (text.size() > MultiLanguageFile::kMaxTextBytes) {
+        std::size_t end = MultiLanguageFile::kMaxTextBytes;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        // The cut may leave blanks at the end, which a later read would trim.
+        text = Trim(text.substr(0, end));
+    }
+    return std::string(text);
+}
+
 // One data line into its row number and row; false for a line without a TAB
 // or without a row number from 0 to kMaxRowNumber before it.
 bool ParseRow(std::string_view line, int& number, tMULTI_LANGUAGE& row)
@@ -45,10 +61,10 @@ bool ParseRow(std::string_view line, int& number, tMULTI_LANGUAGE& row)
     for (int slot = 0; slot < kLanguageSlots; ++slot) {
         const std::size_t tab = rest.find('\t');
         if (tab == std::string_view::npos) {
-            row.str[slot] = std::string(Trim(rest));
+            row.str[slot] = CutText(rest);
             break;
         }
-        row.str[slot] = std::string(Trim(rest.substr(0, tab)));
+        row.str[slot] = CutText(rest.substr(0, tab));
         rest = rest.substr(tab + 1);
     }
     return true;
@@ -185,5 +201,13 @@ std::string MultiLanguageFile::Format(const MultiLanguageArray& table)
 
 int MultiLanguageFile::Save(const std::filesystem::path& path, const MultiLanguageArray& table)
 {
+    // A rename would replace a file its owner marked read-only without asking;
+    // someone locked these texts on purpose.
+    std::error_code error;
+    const std::filesystem::file_status old = std::filesystem::status(path, error);
+    if (!error && std::filesystem::is_regular_file(old) &&
+        (old.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        return 0;
+    }
     return FileReplacer::Write(path, Format(table));
 }

@@ -36,6 +36,9 @@ public:
     static constexpr std::string_view kMarker = "[KOVA_MULTI_LANGUAGE_LIST]";
     // A language file is a few tens of kilobytes; anything this big is not one.
     static constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
+    // A text is cut to this many bytes: the longest line the language file
+    // ever held, and far more than any caption or message needs.
+    static constexpr std::size_t kMaxTextBytes = 1023;
     // Row numbers above this are taken for broken lines, not for rows.
     static constexpr int kMaxRowNumber = 9999;
 

@@ -100,14 +100,45 @@ int QSettingsStore::ReadInt(const std::string& section, const std::string& name,
 bool QSettingsStore::WriteString(const std::string& section, const std::string& name,
                                  const std::string& value)
 {
-    settings_->setValue(Key(section, name), QString::fromStdString(value));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return Write(Key(section, name), QString::fromStdString(value));
 }
 
 bool QSettingsStore::WriteInt(const std::string& section, const std::string& name, int value)
 {
-    settings_->setValue(Key(section, name), value);
+    return Write(Key(section, name), value);
+}
+
+bool QSettingsStore::Write(const QString& key, const QVariant& value)
+{
+    ForgetLastError();
+    const QVariant before = settings_->value(key);
+    settings_->setValue(key, value);
+    if (Commit()) {
+        return true;
+    }
+    // What did not reach the file is not read back either, so a page shows
+    // what the next start will see.
+    if (before.isValid()) {
+        settings_->setValue(key, before);
+    } else {
+        settings_->remove(key);
+    }
+    return false;
+}
+
+void QSettingsStore::ForgetLastError()
+{
+    // QSettings keeps its first error for good (one met while reading the
+    // file at construction included), so every later write would look failed
+    // too; a fresh object forgets it.
+    if (settings_->status() != QSettings::NoError) {
+        const QString file = settings_->fileName();
+        settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    }
+}
+
+bool QSettingsStore::Commit()
+{
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
@@ -126,7 +157,7 @@ bool QSettingsStore::DeleteSection(const std::string& section)
     if (!SectionExists(section)) {
         return false;
     }
+    ForgetLastError();
     settings_->remove(QString::fromStdString(section));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError && !SectionExists(section);
+    return Commit() && !SectionExists(section);
 }

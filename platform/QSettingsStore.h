@@ -15,6 +15,8 @@
 #include "app/SettingsStore.h"
 
 class QSettings;
+class QString;
+class QVariant;
 
 class QSettingsStore : public SettingsStore {
 public:
@@ -42,5 +44,13 @@ public:
     std::string FilePath() const;
 
 private:
+    // Sets one value and flushes it; false, with the old value back in
+    // place, when the file could not be written.
+    bool Write(const QString& key, const QVariant& value);
+    // Called before each change, so that its result is its own.
+    void ForgetLastError();
+    // Flushes the changes to the file; false when it could not be written.
+    bool Commit();
+
     std::unique_ptr<QSettings> settings_;
 };

@@ -9,6 +9,7 @@
 
 #include "app/CKOVAApp.h"
 #include "engine/Terminal.h"
+#include "ui/models/ChannelSave.h"
 
 CDownloadDlg::CDownloadDlg(DownloadDialogModel& model, const DownloadDialogModel::TextOf& text, QWidget* parent)
     : TransferDialog(model, text, DownloadDialogModel::ColumnKind::ProgramName, parent), model_(model) {
@@ -96,7 +97,7 @@ bool ShowDownloadDialog(QWidget* parent, Terminal& terminal, DownloadRequest& re
     DownloadDialogModel model(
         app.CurrentChannel, terminal.McProgramList, request, text,
         [&terminal](const std::string& line) { terminal.ShowStatus(line, 1); },
-        [&app](const ChannelConfig& channel) { return app.SaveChannelConfig(channel); });
+        [&terminal](const ChannelConfig& channel) { return SaveChannelAndReport(terminal, channel); });
     model.Initialize();
     CDownloadDlg dialog(model, text, parent);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/CKOVAApp.h"
+#include "lang/TextPair.h"
 #include "ui/CFindStringDlg.h"
 #include "ui/QtText.h"
 #include "ui/ReportList.h"
@@ -26,6 +27,9 @@ QPushButton* MakeButton(const char* caption, int id, QWidget* parent) {
     return button;
 }
 
+constexpr TextPair kNotSaved{"The language file could not be written; the edited texts apply only until the program ends.",
+                             "언어 파일을 저장하지 못했습니다. 편집한 문구는 프로그램을 종료할 때까지만 적용됩니다."};
+
 bool IsEnterOrEscape(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape; }
 
 }  // namespace
@@ -36,6 +40,7 @@ CMultiLanguageListDlg::CMultiLanguageListDlg(CKOVAApp& app, QWidget* parent) : Q
         return QMessageBox::question(this, windowTitle(), QString::fromUtf8(kResetQuestion),
                                      QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     };
+    ShowSaveFailure = [this](const std::string& text) { QMessageBox::warning(this, windowTitle(), ToQ(text)); };
     AskFind = [this](MultiLanguageListModel::FindSettings& settings) {
         CFindStringDlg find(settings, [this](Msg row) { return app_.GetMultiLanguageStr(MsgRow(row)); }, this);
         if (find.exec() != QDialog::Accepted) return false;
@@ -270,9 +275,11 @@ void CMultiLanguageListDlg::OnDelete() {
 
 void CMultiLanguageListDlg::OnOk() {
     CloseEdit(true);
-    // The file's result is not checked: an unwritable file keeps the old
-    // texts on disk and the edited table in effect for this run.
-    if (model_.Rebuild(app_._arMultiLanguage)) app_.SaveMultiLanguageFile();
+    // An unwritable file keeps the old texts on disk and the edited table in
+    // effect for this run; the operator must know the edits will not last.
+    if (model_.Rebuild(app_._arMultiLanguage) && app_.SaveMultiLanguageFile() == 0) {
+        ShowSaveFailure(kNotSaved.For(app_._nLanguage) + "\n" + app_.LanguageFilePath);
+    }
     addWasVisible_ = !add_->isHidden();
     accept();
 }

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 
 #include "ui/models/MultiLanguageListModel.h"
 
@@ -33,6 +34,8 @@ public:
 
     // Asks the Reset question; true for OK. Tests answer it without a box.
     std::function<bool()> AskReset;
+    // Tells that OK could not write the language file. Tests take the text without a box.
+    std::function<void(const std::string& text)> ShowSaveFailure;
     // Runs the find dialog on the settings; true (and the settings changed) on OK.
     std::function<bool(MultiLanguageListModel::FindSettings&)> AskFind;
 

@@ -12,6 +12,7 @@
 #include "app/CKOVAApp.h"
 #include "engine/Terminal.h"
 #include "engine/TerminalView.h"
+#include "ui/models/ChannelSave.h"
 
 CUploadDlg::CUploadDlg(UploadDialogModel& model, const UploadDialogModel::TextOf& text, QWidget* parent)
     : TransferDialog(model, text, UploadDialogModel::ColumnKind::UploadName, parent), model_(model) {
@@ -125,7 +126,7 @@ bool ShowUploadDialog(QWidget* parent, Terminal& terminal, UploadRequest& reques
     UploadDialogModel model(
         app.CurrentChannel, terminal.McProgramList, request, text,
         [&terminal](const std::string& line) { terminal.ShowStatus(line, 1); },
-        [&app](const ChannelConfig& channel) { return app.SaveChannelConfig(channel); },
+        [&terminal](const ChannelConfig& channel) { return SaveChannelAndReport(terminal, channel); },
         [&terminal](const std::string& question) {
             return terminal.View.AskMessageBox(question, MessageBoxKind::YesNo) == MessageBoxAnswer::Yes;
         });

@@ -4,11 +4,17 @@
 #include <QStringList>
 #include <QFontInfo>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/FontSetting.h"
 #include "ui/QtText.h"
 
 namespace {
 constexpr std::size_t kFaceBytes = 31;
+// A hand-edited height outside any font dialog's range (INT_MIN included,
+// whose absolute value does not exist) gives the largest size instead.
+constexpr long long kMaxPixels = 500;
 
 std::string CutUtf8(std::string text, std::size_t bytes) {
     if (text.size() <= bytes) return text;
@@ -31,7 +37,9 @@ QFont QtFontSetting::ToFont(const FontSetting& setting) {
     QFont font(DisplayFace(ToQ(setting.FaceName)));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    if (setting.Height != 0) font.setPixelSize(std::abs(setting.Height));
+    if (setting.Height != 0) {
+        font.setPixelSize(static_cast<int>(std::min(std::llabs(setting.Height), kMaxPixels)));
+    }
     font.setWeight(static_cast<QFont::Weight>(std::clamp(setting.Weight <= 0 ? 400 : setting.Weight, 1, 1000)));
     font.setUnderline(setting.Underline != 0);
     return font;

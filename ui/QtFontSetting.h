@@ -2,7 +2,8 @@
 // A stored window font (section "FONT") as a QFont and back. The stored face
 // is kept as is; when it is not installed the window shows the fixed-pitch
 // Korean face "NanumGothicCoding", else the system's fixed-pitch face. A
-// negative height is a character height in pixels.
+// negative height is a character height in pixels; sizes above 500 pixels
+// are shown at 500.
 
 #include <QFont>
 

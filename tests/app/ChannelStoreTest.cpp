@@ -165,6 +165,18 @@ TEST_F(ChannelStoreTest, SaveThenLoadGivesBackEveryFieldButSystemDelay)
     EXPECT_EQ(loaded, expected);
 }
 
+TEST_F(ChannelStoreTest, SaveAndDeleteReportAStoreThatCannotBeWritten)
+{
+    ChannelConfig config = Defaults(8);
+    ASSERT_EQ(channels.SaveChannelConfig(config), 1);
+    store.SetWritable(false);
+    config.McName = "LOST";
+    EXPECT_EQ(channels.SaveChannelConfig(config), 0);
+    EXPECT_EQ(channels.DeleteChannelConfig(8), 0);
+    store.SetWritable(true);
+    EXPECT_EQ(channels.SaveChannelConfig(config), 1);
+}
+
 TEST_F(ChannelStoreTest, ValueOfTheWrongTypeReadsAsDefault)
 {
     store.WriteString("CHANNEL_6", "PNR P_NAME", "1");

@@ -182,6 +182,37 @@ TEST_F(CliEndToEndTest, BadChannelValuesAreRefusedNamingTheFieldAndStoreNothing)
     EXPECT_EQ(Run({"channel", "delete", "-99999999999999999999"}).exitCode, 1);
 }
 
+TEST_F(CliEndToEndTest, ASettingsFileThatCannotBeWrittenFailsTheChange)
+{
+    // A folder where the settings file belongs: nothing can be written.
+    fs::create_directories(SettingsFile());
+    CliResult set = Run({"channel", "set", "7", "McName=LINE7"});
+    EXPECT_EQ(set.exitCode, 1) << set.err;
+    EXPECT_NE(set.err.find("channel 7 was not saved"), std::string::npos) << set.err;
+    EXPECT_EQ(Run({"channel", "show", "7"}).exitCode, 1);
+}
+
+TEST_F(CliEndToEndTest, ARelativeFolderIsStoredAsTheFolderItNamesNow)
+{
+    // The window and a scheduled run start in other folders than this shell.
+    ASSERT_EQ(Run({"channel", "set", "3", "NCD File Folder=nc/../nc/line3/"}).exitCode, 0);
+    EXPECT_NE(Run({"channel", "show", "3"}).out.find("NCD File Folder=" + (root / "work/nc/line3").string() + "\n"),
+              std::string::npos);
+    ASSERT_EQ(Run({"channel", "set", "3", "NCD File Folder=."}).exitCode, 0);
+    EXPECT_NE(Run({"channel", "show", "3"}).out.find("NCD File Folder=" + (root / "work").string() + "\n"),
+              std::string::npos);
+}
+
+TEST_F(CliEndToEndTest, ACommunicationFileThatCannotBeWrittenStopsTheRunBeforeAnyWork)
+{
+    for (const fs::path& comm : {root / "no such folder" / "comm.txt", root / "work"}) {
+        CliResult run = Run({"--comm", comm.string(), "channel", "set", "7", "McName=LINE7"});
+        EXPECT_EQ(run.exitCode, 1) << comm;
+        EXPECT_NE(run.err.find("cannot write the communication text"), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(SettingsFile())) << comm;
+    }
+}
+
 TEST_F(CliEndToEndTest, HandEditedRecordsKeepTheLinesAndColumnsOfTheOutput)
 {
     {

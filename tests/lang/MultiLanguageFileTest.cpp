@@ -115,13 +115,20 @@ TEST(MultiLanguageFileParse, SlotsAreSplitAtTabsAndTrimmed)
     ExpectRow(table[2], {"last line without line end"});
 }
 
-TEST(MultiLanguageFileParse, LongLineStaysOneRow)
+TEST(MultiLanguageFileParse, LongLineStaysOneRowWithItsTextsCutAtACharacter)
 {
     const std::string longText(5000, 'x');
+    // "가" is three bytes; the cut falls inside the character at byte 1022.
+    const std::string longKorean = std::string(1021, 'k') + "\xEA\xB0\x80" + "more";
+    // Blanks the cut leaves at the end are trimmed, as a later read would.
+    const std::string blanksAtCut = std::string(1020, 'y') + "     tail";
     MultiLanguageArray table;
-    ASSERT_EQ(MultiLanguageFile::Parse(kMarkerLine + "0\t" + longText + "\tK\r\n1\tnext\n",
+    ASSERT_EQ(MultiLanguageFile::Parse(kMarkerLine + "0\t" + longText + "\t" + longKorean + "\t" + blanksAtCut +
+                                           "\tK\r\n1\tnext\n",
                                        table, {}), 2);
-    ExpectRow(table[0], {longText, "K"});
+    // A text as long as a whole file would stall every window showing it.
+    ExpectRow(table[0], {std::string(MultiLanguageFile::kMaxTextBytes, 'x'), std::string(1021, 'k'),
+                         std::string(1020, 'y'), "K"});
     ExpectRow(table[1], {"next"});
 }
 
@@ -270,6 +277,14 @@ TEST(MultiLanguageFileSave, FailedSaveKeepsTheOldFile)
 
     EXPECT_EQ(MultiLanguageFile::Save(folder / "no such folder" / "KOVA_M1002.TXT", table), 0);
     EXPECT_EQ(MultiLanguageFile::Save("", table), 0);
+
+    // A file marked read-only is left alone, although its folder would let a
+    // rename replace it.
+    const auto mode = std::filesystem::status(path).permissions();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_EQ(MultiLanguageFile::Save(path, table), 0);
+    EXPECT_EQ(TempFolder::Read(path), old);
+    std::filesystem::permissions(path, mode);
 
     ASSERT_EQ(MultiLanguageFile::Save(path, table), 1);
     EXPECT_EQ(TempFolder::Read(path), kMarkerLine + "0\tnew text\t\t\t\t\t\r\n");

@@ -109,4 +109,23 @@ TEST_F(QSettingsStoreTest, ChangesOfAnotherProgramAreSeen)
     EXPECT_FALSE(console.SectionExists("CHANNEL_5"));
 }
 
+TEST_F(QSettingsStoreTest, WriteToAnUnwritableFileIsReportedAndTheNextGoodOneIsNot)
+{
+    // A folder where the file should be: nothing can be written there.
+    std::filesystem::create_directory(File());
+    QSettingsStore store(File());
+    EXPECT_FALSE(store.WriteString("CHANNEL_4", "McName", "LOST"));
+    EXPECT_FALSE(store.WriteInt("CHANNEL_4", "PNR P_NAME", 1));
+    // What was not written is not read back either: a page shows what the
+    // next start will see.
+    EXPECT_EQ(store.ReadString("CHANNEL_4", "McName", "none"), "none");
+    EXPECT_FALSE(store.SectionExists("CHANNEL_4"));
+
+    // Once the file can be written again, a write reports success (the
+    // window runs for days; one failure must not stick to every later save).
+    std::filesystem::remove(File());
+    EXPECT_TRUE(store.WriteString("CHANNEL_4", "McName", "KEPT"));
+    EXPECT_EQ(QSettingsStore(File()).ReadString("CHANNEL_4", "McName", ""), "KEPT");
+}
+
 }  // namespace

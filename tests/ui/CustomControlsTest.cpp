@@ -5,9 +5,13 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <limits>
+
+#include "app/FontSetting.h"
 #include "ui/C_DialogTabCtrl.h"
 #include "ui/C_EditCtrl.h"
 #include "ui/C_Static.h"
+#include "ui/QtFontSetting.h"
 #include "ui/models/ColorRef.h"
 
 namespace {
@@ -108,4 +112,17 @@ TEST(ColourControls, BottomAlignedBoxKeepsItsLineAtTheBottomWhenResized) {
     EXPECT_GT(lowMargin, 0);
     box.resize(200, 120);
     EXPECT_EQ(box.viewport()->geometry().top(), lowMargin + 40);
+}
+
+TEST(WindowFonts, HandEditedHeightsGiveASizeTheWindowCanShow) {
+    const struct {
+        int stored;
+        int pixels;
+    } cases[] = {{-20, 20}, {12, 12}, {-100000, 500}, {std::numeric_limits<int>::min(), 500},
+                 {std::numeric_limits<int>::max(), 500}};
+    for (const auto& c : cases) {
+        FontSetting setting;
+        setting.Height = c.stored;
+        EXPECT_EQ(QtFontSetting::ToFont(setting).pixelSize(), c.pixels) << c.stored;
+    }
 }

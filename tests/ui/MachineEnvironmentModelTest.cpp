@@ -157,3 +157,16 @@ TEST_F(MachineEnvironmentModelTest, EditWhileAJobRunsIsSavedButLeavesTheLinkAlon
     ASSERT_TRUE(app.LoadChannelConfig(saved));
     EXPECT_EQ(saved.McParityBit, "EVEN");
 }
+
+TEST_F(MachineEnvironmentModelTest, AnEditOrPasteTheStoreRefusesIsReportedAndNotShownAsSaved) {
+    page.RefreshAll();
+    page.Copy(2);
+    platform.Store.SetWritable(false);
+    EXPECT_FALSE(Edit(2, [](ChannelEditorControls& c) { c.McName = "LOST"; }));
+    EXPECT_FALSE(page.Paste(4));
+    EXPECT_EQ(page.RowCells(2)[1], "MC3");
+    EXPECT_EQ(page.RowCells(4)[1], "");
+    EXPECT_FALSE(Shown("3 Changed channel parameters."));
+    EXPECT_TRUE(Shown("3 Channel parameters were not saved: the settings file cannot be written."));
+    EXPECT_TRUE(Shown("5 Channel parameters were not saved: the settings file cannot be written."));
+}

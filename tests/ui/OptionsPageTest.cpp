@@ -205,6 +205,27 @@ TEST_F(OptionsPageTest, EditorKeysEqualsRuleAndOkSavesTheFile) {
     EXPECT_EQ(saved[10].str[0], "Reconnect now");
 }
 
+TEST_F(OptionsPageTest, AnEditorOkThatCannotWriteTheFileSaysSoAndKeepsTheEdits) {
+    // A folder where the language file belongs: it cannot be replaced.
+    std::filesystem::create_directory(folder / "KOVA_M1002.TXT");
+    CMultiLanguageListDlg editor(app);
+    std::string told;
+    editor.ShowSaveFailure = [&told](const std::string& text) { told = text; };
+    editor.StartEdit(10, 2);
+    editor.Editor()->setText(QStringLiteral("Reconnect now"));
+    editor.OnOk();
+    EXPECT_EQ(app._arMultiLanguage[10].str[0], "Reconnect now");
+    EXPECT_NE(told.find("could not be written"), std::string::npos) << told;
+    EXPECT_NE(told.find(app.LanguageFilePath), std::string::npos) << told;
+
+    // Unchanged texts write nothing, so there is nothing to tell.
+    told.clear();
+    CMultiLanguageListDlg again(app);
+    again.ShowSaveFailure = [&told](const std::string& text) { told = text; };
+    again.OnOk();
+    EXPECT_EQ(told, "");
+}
+
 TEST_F(OptionsPageTest, ResetBringsBackTheDefaultsAtOnce) {
     app._arMultiLanguage[5].str[0] = "changed";
     CMultiLanguageListDlg editor(app);

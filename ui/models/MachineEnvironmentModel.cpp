@@ -7,6 +7,7 @@
 #include "engine/StatusBits.h"
 #include "engine/Terminal.h"
 #include "ui/models/ChannelEditorModel.h"
+#include "ui/models/ChannelSave.h"
 
 namespace {
 constexpr const char* kConnected = "Connected";
@@ -87,7 +88,8 @@ ChannelConfig MachineEnvironmentModel::EditorRecord(int row) const {
 }
 
 bool MachineEnvironmentModel::FinishEdit(const ChannelConfig& edited, uint32_t changeBits) {
-    if (edited.McType.empty() || !terminal_.App.SaveChannelConfig(edited)) return false;
+    if (edited.McType.empty()) return false;
+    if (!Save(edited)) return false;
     working_ = edited;
     terminal_.ShowStatus(std::to_string(edited.Channel) + " " + terminal_.Text(Msg::ChannelParametersChanged), 1);
     RefreshRow(edited.Channel - 1);
@@ -98,6 +100,13 @@ bool MachineEnvironmentModel::FinishEdit(const ChannelConfig& edited, uint32_t c
     terminal_.App.CurrentChannel = edited;
     if (changeBits & ChangeBit::LineParameters) terminal_.StartJob(JobBit::ModuleSetup);
     return true;
+}
+
+bool MachineEnvironmentModel::Save(const ChannelConfig& record) {
+    if (SaveChannelAndReport(terminal_, record)) return true;
+    // The row keeps what the store holds.
+    RefreshRow(record.Channel - 1);
+    return false;
 }
 
 bool MachineEnvironmentModel::Delete(int row) {
@@ -120,7 +129,7 @@ void MachineEnvironmentModel::Copy(int row) {
 bool MachineEnvironmentModel::Paste(int row) {
     if (!copied_ || !IsRow(row)) return false;
     clipboard_.Channel = ChannelOfRow(row);
-    if (!terminal_.App.SaveChannelConfig(clipboard_)) return false;
+    if (!Save(clipboard_)) return false;
     ShowRecord(row, clipboard_);
     return true;
 }

@@ -67,6 +67,8 @@ public:
 
 private:
     void ShowRecord(int row, const ChannelConfig& config);
+    // Saves the record; a store that refuses it is reported in the status window.
+    bool Save(const ChannelConfig& record);
 
     Terminal& terminal_;
     std::array<Row, kRows> rows_{};
