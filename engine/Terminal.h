@@ -181,8 +181,9 @@ public:
     // (a read-back that checks a download).
     ProgramReadBack* ReadBack = nullptr;
 
-    // The first non-zero byte received since ArmReplyByte: a sub module's
-    // one-byte answer, even when more bytes follow in the same batch (0 while none).
+    // The first byte with the top bit set received since ArmReplyByte: a sub
+    // module's one-byte answer, even when more bytes follow in the same batch
+    // (0 while none).
     uint8_t ReplyByte = 0;
     bool ReplyByteArmed = false;
     void ArmReplyByte() {

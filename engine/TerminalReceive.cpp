@@ -89,7 +89,10 @@ void Terminal::OnReceived() {
             PreviousByte = 0;
             continue;
         }
-        if (ReplyByteArmed && byte != 0) {
+        // The sub module answers with the top bit set, as its commands have it;
+        // the machine's own bytes pass meanwhile (a CITIZEN/M10 reader asks with
+        // DC1 every second) and must not be taken for the answer.
+        if (ReplyByteArmed && (byte & 0x80) != 0) {
             ReplyByte = byte;
             ReplyByteArmed = false;
         }

@@ -1,5 +1,6 @@
 #include "sim/KovaSimOptions.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -170,8 +171,15 @@ bool KovaSimOptions::ApplyTo(SimulatedRadio& radio, std::string& error) const {
             if (!sub->Machine()) continue;
             std::string path = systemDir + "/" + sub->Address() + ".sys";
             sub->Machine()->SetSystemProgramSink([path](const std::vector<uint8_t>& program) {
-                std::ofstream out(path, std::ios::binary | std::ios::trunc);
-                out.write(reinterpret_cast<const char*>(program.data()), static_cast<std::streamsize>(program.size()));
+                // Written aside and renamed into place, so that whoever waits for
+                // the file never sees it empty or half written.
+                const std::string part = path + ".part";
+                {
+                    std::ofstream out(part, std::ios::binary | std::ios::trunc);
+                    out.write(reinterpret_cast<const char*>(program.data()),
+                              static_cast<std::streamsize>(program.size()));
+                }
+                std::rename(part.c_str(), path.c_str());
             });
         }
     }

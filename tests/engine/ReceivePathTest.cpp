@@ -133,7 +133,7 @@ TEST_F(ReceivePathTest, BytesInsideRunsOfTextKeepTheirMeaning) {
     const Case cases[] = {
         {"echo in the middle", "abcQdef", 'Q', false, true, 0, "abcQdef", "abcQdef"},
         {"no echo", "abcdef", 'Q', false, false, 0, "abcdef", "abcdef"},
-        {"reply byte is the first one", "xyz", 0, true, false, 'x', "xyz", "xyz"},
+        {"reply byte is the first with the top bit", "x\xA9z", 0, true, false, 0xA9, "xz", "xz"},
         {"line ends inside", "ab\rcd", 0, false, false, 0, "cd", "ab\r\ncd"},
         {"DEL is text", "a\x7F", 0, false, false, 0, "a\x7F", "a\x7F"},
     };

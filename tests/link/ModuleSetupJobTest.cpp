@@ -67,7 +67,7 @@ protected:
     std::size_t echoed_ = 0;
 };
 
-TEST_F(ModuleSetupScriptTest, ReplyIsTheFirstNonZeroByteOfTheBatch) {
+TEST_F(ModuleSetupScriptTest, ReplyIsTheFirstTopBitByteOfTheBatch) {
     terminal.StartJob(JobBit::ModuleSetup);
     EchoWritten();                    // preamble and 0x88
     ASSERT_EQ(port.Written.back(), '\x83');
@@ -78,6 +78,24 @@ TEST_F(ModuleSetupScriptTest, ReplyIsTheFirstNonZeroByteOfTheBatch) {
     EXPECT_EQ(terminal.SubInfo.SubModuleVersion, 41);
     EXPECT_EQ(terminal.SubInfo.SubModuleType, 2);
     EXPECT_EQ(port.Written, std::string("\x84\x96", 2));   // version 41 takes the new codes
+}
+
+// A CITIZEN/M10 reader asks for a tape with DC1 every second, also while its
+// sub module is being set up: such machine bytes are no answer of the module.
+TEST_F(ModuleSetupScriptTest, MachineBytesBeforeTheAnswerAreNotTakenForIt) {
+    app.CurrentChannel.McType = "CITIZEN/M10";
+    terminal.StartJob(JobBit::ModuleSetup);
+    EchoWritten();
+    ASSERT_EQ(port.Written.back(), '\x83');
+    port.Written.clear();
+    echoed_ = 0;
+    Answer("\x11");       // DC1 from the machine
+    Answer("\xA9");       // version 41
+    Answer("\x11\x13");   // DC1, DC3
+    Answer("\x82");       // type 2
+    EXPECT_EQ(terminal.SubInfo.SubModuleVersion, 41);
+    EXPECT_EQ(terminal.SubInfo.SubModuleType, 2);
+    EXPECT_EQ(port.Written, std::string("\x84\x96", 2));   // the new codes, not those of version 1.7
 }
 
 TEST_F(ModuleSetupScriptTest, WrongEchoFailsTheStepAfterItsTimeOut) {
