@@ -58,7 +58,7 @@ protected:
         argv.push_back(nullptr);
         ASSERT_EQ(posix_spawn(&simPid_, argv[0], nullptr, nullptr, argv.data(), environ), 0);
         // The simulator makes the link once its pseudo-terminal is ready.
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (!fs::exists(link_) && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
