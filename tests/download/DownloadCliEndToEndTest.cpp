@@ -220,36 +220,18 @@ TEST_F(DownloadCliEndToEndTest, VanishedPortEndsADownloadAtOnce) {
     ASSERT_EQ(Cli("channel set 1 --type DYNA/PERT SubSerial=000000000001").exitCode, 0);
 
     const fs::path err = temp_ / "big-err.txt";
-    const std::string command = "exec " + (buildDir_ / "cli" / "kova-cli").string() + " " + Port() +
-                                "download --channel 1 " + file + " >/dev/null 2>" + err.string() +
-                                " </dev/null";
-    pid_t cli = 0;
-    char* argv[] = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"), const_cast<char*>(command.c_str()),
-                    nullptr};
-    ASSERT_EQ(posix_spawn(&cli, "/bin/sh", nullptr, nullptr, argv, environ), 0);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (ReadWholeFile(err).find("Downloading ... (BIG.NCD)") == std::string::npos &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    ASSERT_NE(ReadWholeFile(err).find("Downloading ... (BIG.NCD)"), std::string::npos) << ReadWholeFile(err);
+    const pid_t cli = StartCli(Port() + "download --channel 1 " + file, err);
+    ASSERT_GT(cli, 0);
+    ASSERT_TRUE(AwaitText(err, "Downloading ... (BIG.NCD)")) << ReadWholeFile(err);
 
     kill(simPid_, SIGKILL);
     waitpid(simPid_, nullptr, 0);
     simPid_ = 0;
     const auto killed = std::chrono::steady_clock::now();
-    int status = 0;
-    pid_t done = 0;
-    while ((done = waitpid(cli, &status, WNOHANG)) == 0 &&
-           std::chrono::steady_clock::now() - killed < std::chrono::seconds(8)) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (done == 0) {
-        kill(cli, SIGKILL);
-        waitpid(cli, &status, 0);
-        FAIL() << "kova-cli still ran 8 s after the port went away:\n" << ReadWholeFile(err);
-    }
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    const int exitCode = AwaitExit(cli, std::chrono::seconds(8));
+    ASSERT_LT(std::chrono::steady_clock::now() - killed, std::chrono::seconds(8))
+        << "kova-cli still ran 8 s after the port went away:\n" << ReadWholeFile(err);
+    EXPECT_EQ(exitCode, 1);
     const std::string text = ReadWholeFile(err);
     EXPECT_NE(text.find("Check USB-UART port."), std::string::npos) << text;
     EXPECT_EQ(text.find("Downloading complete."), std::string::npos) << text;
@@ -274,29 +256,28 @@ TEST_F(DownloadCliEndToEndTest, InterruptCancelsTheTransferHangsUpAndFails) {
     const std::string file = Nc("LONG.NCD", program);
     ASSERT_EQ(Cli("channel set 2 --type PANASERT/RS232 SubSerial=000000000002").exitCode, 0);
 
-    // One SIGINT a few seconds in, as Ctrl+C at the console. Without --foreground
-    // timeout signals the child and then its whole group, so the child may see two,
-    // and a second one rightly exits at once.
-    CliResult result = Cli(Port() + "download --channel 2 " + file,
-                           "timeout --foreground --preserve-status -s INT 4");
-    EXPECT_EQ(result.exitCode, 1) << result.err;
-    // Cancelled in the dial, the set-up or the transfer, wherever two seconds fall.
-    EXPECT_NE(result.err.find("Downloading canceled."), std::string::npos) << result.err;
-    EXPECT_EQ(result.err.find("Downloading complete."), std::string::npos) << result.err;
-    // A sub module that answered is hung up before the port closes.
-    if (result.err.find("Equipment is connected.") != std::string::npos) {
-        EXPECT_NE(result.err.find("Equipment is disconnected."), std::string::npos) << result.err;
-    }
-    EXPECT_NE(result.err.find("Port closed."), std::string::npos) << result.err;
+    // One SIGINT to kova-cli alone, as Ctrl+C at the console, once the transfer
+    // is under way (a second one would rightly end it at once).
+    const fs::path err = temp_ / "long-err.txt";
+    const pid_t cli = StartCli(Port() + "download --channel 2 " + file, err);
+    ASSERT_GT(cli, 0);
+    ASSERT_TRUE(AwaitText(err, "Downloading ... (LONG.NCD)")) << ReadWholeFile(err);
+    ASSERT_EQ(kill(cli, SIGINT), 0);
+    EXPECT_EQ(AwaitExit(cli, std::chrono::seconds(60)), 1);
+    const std::string text = ReadWholeFile(err);
+    EXPECT_NE(text.find("Downloading canceled."), std::string::npos) << text;
+    EXPECT_EQ(text.find("Downloading complete."), std::string::npos) << text;
+    // The sub module is hung up before the port closes.
+    const std::size_t hungUp = text.find("Equipment is disconnected.");
+    ASSERT_NE(hungUp, std::string::npos) << text;
+    EXPECT_NE(text.find("Port closed.", hungUp), std::string::npos) << text;
 
     CliResult next = Cli(Port() + "connect --channel 2");
     EXPECT_EQ(next.exitCode, 0) << next.err;
-    // A transfer that had begun is in the journal as cancelled.
-    if (result.err.find("Downloading ... (LONG.NCD)") != std::string::npos) {
-        CliResult journal = Cli("journal --result cancelled");
-        EXPECT_NE(journal.out.find("/LONG.NCD\t"), std::string::npos) << journal.out;
-        EXPECT_NE(journal.out.find("\tcancelled\t"), std::string::npos) << journal.out;
-    }
+    // The transfer is in the journal as cancelled.
+    CliResult journal = Cli("journal --result cancelled");
+    EXPECT_NE(journal.out.find("/LONG.NCD\t"), std::string::npos) << journal.out;
+    EXPECT_NE(journal.out.find("\tcancelled\t"), std::string::npos) << journal.out;
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST_F(TerminalWindowTest, CommunicationWindowTrimsAndEchoesSentBytes) {
     // Received text waits for the next repaint instead of being laid out at once.
     window->AppendCommText("late");
     EXPECT_EQ(window->CommWindow()->toPlainText().right(4).toStdString(), "xxx\n");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->CommWindow()->toPlainText().endsWith("late"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->CommWindow()->toPlainText().endsWith("late"); }, 30000));
 
     window->SendMessage(WindowMsg::ClearComm);
     window->AppendTransmittedByte('A');
@@ -235,7 +235,7 @@ TEST_F(TerminalWindowTest, TypedCharactersGoToAnIdleMachineByItsType) {
     window->show();
     QApplication::setActiveWindow(window.get());
     window->CommWindow()->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window->CommWindow(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window->CommWindow(); }, 30000));
     QTest::keyClick(window->CommWindow(), Qt::Key_A);
     EXPECT_EQ(port.Written, "A");
     EXPECT_EQ(Comm(), "");   // typed keys are not written into the window
@@ -326,7 +326,7 @@ TEST_F(TerminalWindowTest, LanguageIsStoredOnlyWhenItChanges) {
 TEST_F(TerminalWindowTest, PageSwitchMessageGivesTheNewPageTheFocus) {
     window->show();
     QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 30000));
     window->SendMessage(WindowMsg::SwitchPage, 0, 2);
     ASSERT_EQ(window->CurrentPage(), 2);
     EXPECT_EQ(window->TabCtrl()->CurSel(), 2);

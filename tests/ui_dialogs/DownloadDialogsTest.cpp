@@ -72,7 +72,7 @@ protected:
         dialog = std::make_unique<CDownloadDlg>(*model, text);
         dialog->show();
         dialog->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), 30000));
         return *dialog;
     }
 
@@ -190,7 +190,7 @@ TEST_F(DownloadDialogTest, PathEditEscRestoresAndEnterReadsTheNewPath) {
     d.PathEdit()->setFocus();
     d.PathEdit()->setText(ToQ(root + "/B"));
     QTest::keyClick(d.PathEdit(), Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() == 1; }, 30000));
     EXPECT_EQ(Cell(0, 2), QStringLiteral("b.ncd"));
     EXPECT_EQ(d.PathEdit()->text(), ToQ(root + "/B/*.*"));
 }
@@ -228,7 +228,7 @@ TEST(CQuickViewDlgTest, TextLineAndPlotPointFollowEachOther) {
                        QStringLiteral("%\nN10 X10. Y10.\nN20 X-20. Y15.\nN30 M30\nN40 X40. Y-5.\n%\n"),
                        NcDialect::ForMachineType("CITIZEN/M10"));
     view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view, 30000));
     CInsertionPlot* plot = view.Plot();
     ASSERT_NE(plot, nullptr);
     ASSERT_EQ(plot->Points().size(), 3u);

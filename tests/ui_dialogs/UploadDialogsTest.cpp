@@ -43,7 +43,7 @@ protected:
         dialog = std::make_unique<CUploadDlg>(*model, text);
         dialog->show();
         dialog->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), 30000));
         return *dialog;
     }
 
@@ -104,7 +104,7 @@ TEST_F(UploadDialogTest, MachineListModeNamesProgramsInPlace) {
 TEST_F(UploadDialogTest, PressPOrTTakesTheKeyUpperCasedAndIgnoresEsc) {
     CPressPorT_Dlg prompt(text);
     prompt.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&prompt));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&prompt, 30000));
     EXPECT_EQ(prompt.CancelButton()->text(), QStringLiteral("CANCEL"));
     QTest::keyClick(&prompt, Qt::Key_X);
     QTest::keyClick(&prompt, Qt::Key_Escape);
