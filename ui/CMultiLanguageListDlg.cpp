@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/CKOVAApp.h"
+#include "lang/MultiLanguageFile.h"
 #include "lang/TextPair.h"
 #include "ui/CFindStringDlg.h"
 #include "ui/QtText.h"
@@ -67,6 +68,9 @@ CMultiLanguageListDlg::CMultiLanguageListDlg(CKOVAApp& app, QWidget* parent) : Q
     editor_->setObjectName(QStringLiteral("ctl%1").arg(kEditor));
     editor_->setTextMargins(5, 0, 4, 0);
     editor_->setFrame(false);
+    // The language file keeps at most kMaxTextBytes of a text; a character
+    // here is at most three bytes there (a pair of UTF-16 units, four).
+    editor_->setMaxLength(static_cast<int>(MultiLanguageFile::kMaxTextBytes / 3));
     editor_->hide();
     editor_->installEventFilter(this);
 

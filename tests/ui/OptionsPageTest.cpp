@@ -226,6 +226,20 @@ TEST_F(OptionsPageTest, AnEditorOkThatCannotWriteTheFileSaysSoAndKeepsTheEdits) 
     EXPECT_EQ(told, "");
 }
 
+TEST_F(OptionsPageTest, AnEditedTextComesBackWholeFromTheLanguageFile) {
+    CMultiLanguageListDlg editor(app);
+    editor.StartEdit(12, 4);   // row 12's Chinese cell
+    // Korean syllables are three bytes each in the file, which keeps at most
+    // 1023 bytes of a text: the editor takes no more than will come back.
+    editor.Editor()->insert(QString(400, QChar(0xAC00)));
+    QTest::keyClick(editor.Editor(), Qt::Key_Return);
+    editor.OnOk();
+    MultiLanguageArray saved;
+    ASSERT_EQ(MultiLanguageFile::Load(folder / "KOVA_M1002.TXT", saved, {}), 277);
+    EXPECT_EQ(saved[12].str[2], app._arMultiLanguage[12].str[2]);
+    EXPECT_FALSE(saved[12].str[2].empty());
+}
+
 TEST_F(OptionsPageTest, ResetBringsBackTheDefaultsAtOnce) {
     app._arMultiLanguage[5].str[0] = "changed";
     CMultiLanguageListDlg editor(app);
