@@ -4,7 +4,9 @@
 // for a machine that can no longer answer; the next transfer must work.
 
 #include <cctype>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <memory>
 #include <string>
@@ -108,6 +110,35 @@ TEST_P(LinkLoss, ADownloadEndsAtOnceAndTheNextOneWorks) {
     ASSERT_TRUE(RunUntilIdle(3600000));
     EXPECT_TRUE(Shown("Downloading complete.")) << ::testing::PrintToString(StatusTexts());
     EXPECT_EQ(LastRun().FilesCompleted, 1);
+}
+
+// Mid-upload: nothing is written, the older file stays whole.
+class UploadLinkLoss : public UploadFixture {};
+
+TEST_F(UploadLinkLoss, AnUploadEndsAtOnceAndTheOlderFileStays) {
+    StoreChannel(1, kSerial, "DYNA/PERT");
+    auto machine = std::make_unique<DynaPertMachine>();
+    std::vector<std::string> program;
+    for (int i = 0; i < 3000; ++i) program.push_back("N" + std::to_string(1000 + i) + " X100 Y200");
+    machine->AddProgram(program);
+    radio.AttachMachine(kSerial, std::move(machine));
+    WriteNc("OLD.NCD", "N1 KEEP ME\r\n");
+    ChooseUpload({"OLD.NCD"});
+    ASSERT_TRUE(ConnectChannel(1));
+    Post(WindowMsg::StartUpload);
+    ASSERT_TRUE(loop.RunUntil([&] { return Shown("Uploading... (OLD.NCD)") || Idle(); }, 600000));
+    loop.RunFor(2000);
+    ASSERT_FALSE(Idle());
+
+    radio.FindSubModule(kSerial)->SetInRange(false);
+    const uint64_t lost = loop.NowMs();
+    ASSERT_TRUE(RunUntilIdle(600000));
+    EXPECT_LT(loop.NowMs() - lost, 2000u);
+    EXPECT_TRUE(Shown("Equipment is disconnected."));
+    EXPECT_TRUE(Shown("Uploading canceled."));
+    EXPECT_EQ(Read("OLD.NCD"), "N1 KEEP ME\r\n");
+    EXPECT_EQ(LastUpload().FilesCompleted, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.Path()), {}), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryType, LinkLoss, ::testing::ValuesIn(Types()),
