@@ -353,7 +353,11 @@ bool Terminal::IsLinkLostLine(const std::string& line) const {
 
 void Terminal::OnSubLinkLost() {
     Tx.Clear();
-    if (Engine.IsActive(JobBit::DownloadDispatcher)) StopOwedTo = App.CurrentChannel.SubSerial;
+    // A PANASERT/RS232 machine stops on its abort frame, and ETX may be its
+    // end-of-program mark: owed an ETX it would keep half a program as whole.
+    if (Engine.IsActive(JobBit::DownloadDispatcher) && !CurrentTypeIs("PANASERT/RS232")) {
+        StopOwedTo = App.CurrentChannel.SubSerial;
+    }
     StatusFlags &= ~(Status::LinkIdle | Status::SubConnected | Status::PacingPause);
     ShowStatus(Msg::EquipmentDisconnected, 1);
     RefreshPages();

@@ -110,7 +110,8 @@ public:
     static constexpr const char* kHostLinkLost = "DISCONNECT";
     // The sub module (by serial) whose machine lost its link in the middle of
     // a download: it may still wait for the rest of a program, so the next
-    // connection to it stops the machine with ETX before anything else.
+    // connection to it stops the machine with ETX before anything else (not a
+    // PANASERT/RS232, for which ETX can mean the end of the program).
     std::string StopOwedTo;
     bool IsLinkLostLine(const std::string& line) const;
     void OnSubLinkLost();
