@@ -58,7 +58,7 @@ int CitizenM10DownloadJob::Run(uint32_t event) {
             endSent_ = false;
             T.StatusFlags &= ~(Status::LinkIdle | Status::EchoTransmitted);
             State = 10;
-            BeginQuietWait(kQuietMs);
+            BeginWait(kQuietMs);
             return 0;
 
         case 10: {

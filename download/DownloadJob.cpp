@@ -162,8 +162,6 @@ int DownloadJob::EchoOrTimeoutThen(uint32_t event, int next) {
     return 1;
 }
 
-void DownloadJob::BeginQuietWait(uint32_t quietMs) { BeginWait(quietMs); }
-
 int DownloadJob::AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs) {
     if (event & EV_DATA) {
         if (WaitOutlasted(limitMs)) return FailWith(Msg::NoResponseFromMc);

@@ -72,10 +72,9 @@ protected:
     // `quietMs`: every batch of received bytes starts the wait again (0); the
     // time-out moves to `next` (1). A machine that never falls quiet fails
     // the file with "No response from MC!" after `limitMs` in that state
-    // (without a limit it waits as long as the line talks).
+    // (without a limit it waits as long as the line talks). The wait is
+    // started with BeginWait(quietMs).
     int AwaitQuietLine(uint32_t event, uint32_t quietMs, int next, uint32_t limitMs = UINT32_MAX);
-    // Starts such a wait: arms the quiet time and notes when the wait began.
-    void BeginQuietWait(uint32_t quietMs);
 
     // Fails the file with a message that names the line or name that caused it;
     // control bytes are shown as ^X.

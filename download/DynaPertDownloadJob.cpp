@@ -74,11 +74,11 @@ int DynaPertDownloadJob::Run(uint32_t event) {
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (T.PartialLine == "*") {
                 State = 30;
-                BeginQuietWait(kSettleMs);
+                BeginWait(kSettleMs);
                 return 0;
             }
             if (!(event & EV_DATA)) return 0;
-            if (WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
+            if (WaitOutlasted()) return FailWith(Msg::NoResponseFromMc);
             ArmTimeout(kReplyWaitMs);
             if (State == 20 && T.ReceivedByte == '~') {
                 T.PartialLine.clear();
@@ -126,7 +126,7 @@ int DynaPertDownloadJob::Run(uint32_t event) {
                 State = JobState::Completed;
                 return 1;
             }
-            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) {
+            if ((event & EV_TIMEOUT) || WaitOutlasted()) {
                 return FailWith(Msg::FailedTransferComplete);
             }
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);

@@ -19,7 +19,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             mask = kDefaultEventMask;
             T.EndSeen = 0;
             State = 10;
-            BeginQuietWait(kQuietMs);
+            BeginWait(kQuietMs);
             return 0;
 
         case 10:
@@ -107,7 +107,7 @@ int PanasertTtyDownloadJob::Run(uint32_t event) {
             if (!EchoArrived()) return 0;
             KillTimeout();
             State = 110;
-            BeginQuietWait(kQuietMs);
+            BeginWait(kQuietMs);
             return 0;
 
         case 110:

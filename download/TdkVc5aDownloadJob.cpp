@@ -69,7 +69,7 @@ int TdkVc5aDownloadJob::Run(uint32_t event) {
             headerSeen_ = false;
             T.StatusFlags |= Status::EchoTransmitted;
             State = 10;
-            BeginQuietWait(kQuietMs);
+            BeginWait(kQuietMs);
             return 0;
 
         case 10: return AwaitQuietLine(event, kQuietMs, 20, kReplyWaitMs);

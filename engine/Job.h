@@ -96,10 +96,9 @@ protected:
     // answer would hold the job for good. BeginWait arms the time-out and
     // notes when the wait began; WaitOutlasted is true once it has gone on
     // for `limitMs`.
-    void BeginWait(uint32_t ms);
-    bool WaitOutlasted(uint32_t limitMs) const;
-    // How long such a wait may go on while the line talks.
     static constexpr uint32_t kTalkingLineLimitMs = 30000;
+    void BeginWait(uint32_t ms);
+    bool WaitOutlasted(uint32_t limitMs = kTalkingLineLimitMs) const;
 
     Terminal& T;
 

@@ -46,7 +46,7 @@ int ProgramListJob::BeginListing(uint8_t wakeByte, uint32_t answerWaitMs, int ne
 }
 
 int ProgramListJob::WaitForAnswer(uint32_t event) {
-    if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) {
+    if ((event & EV_TIMEOUT) || WaitOutlasted()) {
         KillTimeout();
         T.ShowStatus(Msg::NoResponseFromMc, 0);
         FailRow = static_cast<int>(Msg::NoResponseFromMc);

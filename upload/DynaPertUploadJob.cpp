@@ -72,7 +72,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
             }
             if (event & EV_TIMEOUT) return FailWith(Msg::NoResponseFromMc);
             if (!(event & EV_DATA)) return 0;
-            if (WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
+            if (WaitOutlasted()) return FailWith(Msg::NoResponseFromMc);
             ArmTimeout(kReplyWaitMs);
             if (State == 20 && T.ReceivedByte == '~') {
                 T.PartialLine.clear();
@@ -100,7 +100,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
                 BeginWait(kReplyWaitMs);
                 return 1;
             }
-            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
+            if ((event & EV_TIMEOUT) || WaitOutlasted()) return FailWith(Msg::NoResponseFromMc);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
 
@@ -125,7 +125,7 @@ int DynaPertUploadJob::Run(uint32_t event) {
                 KillTimeout();
                 return FailShowing(Msg::NoProgramInMachine);
             }
-            if ((event & EV_TIMEOUT) || WaitOutlasted(kTalkingLineLimitMs)) return FailWith(Msg::NoResponseFromMc);
+            if ((event & EV_TIMEOUT) || WaitOutlasted()) return FailWith(Msg::NoResponseFromMc);
             if (event & EV_DATA) ArmTimeout(kReplyWaitMs);
             return 0;
         }
